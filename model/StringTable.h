@@ -1,8 +1,8 @@
 #pragma once
 
 // The program's string table: every message text that is addressed by a
-// number (STRING 103 "Alle Änderungen ...", 121 "Der Monat %s wird gelöscht.
-// ..." and so on). The texts live in StringTable.cpp and nowhere else.
+// number (103 "Alle Änderungen ...", 121 "Der Monat %s wird gelöscht. ..."
+// and so on). The texts live in StringTable.cpp and nowhere else.
 
 #include <cstddef>
 #include <initializer_list>
