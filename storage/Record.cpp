@@ -24,7 +24,11 @@ CFieldTable CRecord::Fields(int& bookId)
 
 std::string CRecord::KeyCondition(int bookId) const
 {
-    const CFieldTable fields = FieldsForReading(bookId);
+    return KeyConditionOf(FieldsForReading(bookId));
+}
+
+std::string CRecord::KeyConditionOf(const CFieldTable& fields) const
+{
     const std::string_view table = Table().name;
     std::string condition;
     for (std::string_view column : Table().keyColumns) {
@@ -52,7 +56,7 @@ std::string CRecord::InsertSql(int bookId) const
 std::string CRecord::UpdateSql(int bookId) const
 {
     const CFieldTable fields = FieldsForReading(bookId);
-    return StrFormat("update [%s] set %s where %s;", Table().name, fields.SetList(), KeyCondition(bookId));
+    return StrFormat("update [%s] set %s where %s;", Table().name, fields.SetList(), KeyConditionOf(fields));
 }
 
 std::string CRecord::DeleteSql(int bookId) const

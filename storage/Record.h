@@ -77,6 +77,7 @@ private:
 
     // The builders only read through the table they bind.
     CFieldTable FieldsForReading(int& bookId) const { return const_cast<CRecord*>(this)->Fields(bookId); }
+    std::string KeyConditionOf(const CFieldTable& fields) const;
 
     int m_position = 0;
     bool m_deleted = false;

@@ -23,15 +23,11 @@ bool CNameEqual::operator()(std::string_view a, std::string_view b) const noexce
 }
 
 CResult::CResult(CDatabase& database, std::string sql, CStatementHandle statement)
-    : m_database(&database), m_sql(std::move(sql)), m_statement(std::move(statement))
+    : m_database(&database),
+      m_sql(std::move(sql)),
+      m_statement(std::move(statement)),
+      m_columnCount(sqlite3_column_count(m_statement.get()))
 {
-    const int count = sqlite3_column_count(m_statement.get());
-    m_columnNames.reserve(count);
-    for (int column = 0; column < count; ++column) {
-        const char* name = sqlite3_column_name(m_statement.get(), column);
-        m_columnNames.emplace_back(name ? name : "");
-        m_columnIndex.emplace(m_columnNames.back(), column);
-    }
     Step();
 }
 
@@ -39,8 +35,9 @@ CResult::CResult(CResult&& other) noexcept
     : m_database(other.m_database),
       m_sql(std::move(other.m_sql)),
       m_statement(std::move(other.m_statement)),
-      m_columnNames(std::move(other.m_columnNames)),
+      m_columnCount(other.m_columnCount),
       m_columnIndex(std::move(other.m_columnIndex)),
+      m_columnsIndexed(other.m_columnsIndexed),
       m_atEnd(other.m_atEnd)
 {
     other.m_atEnd = true;
@@ -71,8 +68,24 @@ void CResult::Step()
         m_database->ThrowError(m_sql);
 }
 
+std::string CResult::ColumnName(int column) const
+{
+    const char* name = sqlite3_column_name(m_statement.get(), column);
+    return name ? name : "";
+}
+
+void CResult::IndexColumnNames() const
+{
+    // emplace keeps the first of several columns of one name.
+    for (int column = 0; column < m_columnCount; ++column)
+        m_columnIndex.emplace(ColumnName(column), column);
+    m_columnsIndexed = true;
+}
+
 int CResult::ColumnIndex(std::string_view name) const
 {
+    if (!m_columnsIndexed)
+        IndexColumnNames();
     const auto found = m_columnIndex.find(name);
     return found == m_columnIndex.end() ? -1 : found->second;
 }

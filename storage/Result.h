@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 class CDatabase;
 
@@ -34,8 +33,9 @@ public:
     // Steps to the next row. Throws CDatabaseError when SQLite fails.
     void MoveNext();
 
-    int ColumnCount() const { return static_cast<int>(m_columnNames.size()); }
-    const std::string& ColumnName(int column) const { return m_columnNames.at(column); }
+    int ColumnCount() const { return m_columnCount; }
+    // REQUIRES: 0 <= column < ColumnCount().
+    std::string ColumnName(int column) const;
     // The first column of that name, or -1.
     int ColumnIndex(std::string_view name) const;
 
@@ -56,11 +56,15 @@ private:
     CResult(CDatabase& database, std::string sql, CStatementHandle statement);
     void Step();
     bool HasValue(int column) const;
+    void IndexColumnNames() const;
 
     CDatabase* m_database;
     std::string m_sql;
     CStatementHandle m_statement;
-    std::vector<std::string> m_columnNames;
-    std::unordered_map<std::string, int, CNameHash, CNameEqual> m_columnIndex;
+    int m_columnCount = 0;
+    // Built at the first lookup by name: a result that is only tested for a
+    // row never needs it.
+    mutable std::unordered_map<std::string, int, CNameHash, CNameEqual> m_columnIndex;
+    mutable bool m_columnsIndexed = false;
     bool m_atEnd = true;
 };
