@@ -108,8 +108,13 @@ CDatabaseError ReadOnlyError(const std::string& path, std::string_view leadForma
                           sqlite3_errstr(SQLITE_READONLY), SQLITE_READONLY);
 }
 
-void RefuseReadOnlyFolder(const std::string& path)
+void RefuseUnusableFolder(const std::string& path)
 {
+    std::error_code error;
+    if (!std::filesystem::is_directory(FolderOf(path), error))
+        throw CDatabaseError(StrFormat("Der Ordner der Datenbank \"%s\" existiert nicht (SQLite: %s).", path,
+                                       sqlite3_errstr(SQLITE_CANTOPEN)),
+                             sqlite3_errstr(SQLITE_CANTOPEN), SQLITE_CANTOPEN);
     if (!IsWritable(FolderOf(path)))
         throw ReadOnlyError(path, "Der Ordner der Datenbank \"%s\" ist schreibgeschützt");
 }
@@ -136,7 +141,7 @@ std::unique_ptr<CDatabase> CDatabase::Open(const std::string& path, std::chrono:
                              sqlite3_errstr(SQLITE_CANTOPEN), SQLITE_CANTOPEN);
     if (!IsWritable(path))
         throw ReadOnlyError(path, "Die Datenbank \"%s\" ist schreibgeschützt");
-    RefuseReadOnlyFolder(path);
+    RefuseUnusableFolder(path);
     auto database = Connect(path, SQLITE_OPEN_READWRITE, busyTimeout);
     // Reading the schema first: a damaged or foreign file fails here, before
     // anything could be written to it.
@@ -154,7 +159,7 @@ std::unique_ptr<CDatabase> CDatabase::Create(const std::string& path, std::chron
                                        "existiert (SQLite: %s).",
                                        path, sqlite3_errstr(SQLITE_CANTOPEN)),
                              sqlite3_errstr(SQLITE_CANTOPEN), SQLITE_CANTOPEN);
-    RefuseReadOnlyFolder(path);
+    RefuseUnusableFolder(path);
     auto database = Connect(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, busyTimeout);
     database->EnableWriteAheadLog();
     return database;

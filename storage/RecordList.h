@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <iterator>
 #include <memory>
+#include <stdexcept>
 #include <string_view>
 #include <type_traits>
 #include <utility>
@@ -88,6 +89,8 @@ public:
     // not below the count (and inserts first when it is negative).
     T& InsertAt(int position, std::unique_ptr<T> record)
     {
+        if (!record)
+            throw std::invalid_argument("CRecordList: kein Datensatz zum Einfügen");
         const int at = std::clamp(position, 0, Count());
         T& inserted = **m_records.insert(m_records.begin() + at, std::move(record));
         Renumber(at);

@@ -81,6 +81,18 @@ TEST_F(DatabaseTest, CreateNeverOverwritesAnExistingFile)
     EXPECT_EQ(ReadFileBytes(path), before);
 }
 
+TEST_F(DatabaseTest, CreateInAMissingFolderSaysSo)
+{
+    const std::string path = m_folder.File("fehlt/buch.db");
+    try {
+        CDatabase::Create(path);
+        FAIL() << "created";
+    } catch (const CDatabaseError& error) {
+        EXPECT_THAT(error.what(), AllOf(HasSubstr(path), HasSubstr("Ordner"), HasSubstr("existiert nicht")));
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "fehlt"));
+}
+
 struct COpenFailure {
     const char* name;
     std::function<void(const std::string& path, const std::filesystem::path& folder)> prepare;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,8 @@ TEST(RecordListTest, PositionsStayCurrentThroughEveryChange)
     ExpectPositionsCurrent(list);
     EXPECT_EQ(list.Find(1)->PostenId, 2);
     EXPECT_EQ(list.Find(2), nullptr);
+    EXPECT_THROW(list.Append(nullptr), std::invalid_argument);
+    EXPECT_EQ(list.Count(), 2);
     list.DeleteAll();
     EXPECT_TRUE(list.IsEmpty());
 }
