@@ -25,10 +25,12 @@ bool CNameEqual::operator()(std::string_view a, std::string_view b) const noexce
 CResult::CResult(CDatabase& database, std::string sql, CStatementHandle statement)
     : m_database(&database),
       m_sql(std::move(sql)),
-      m_statement(std::move(statement)),
-      m_columnCount(sqlite3_column_count(m_statement.get()))
+      m_statement(std::move(statement))
 {
     Step();
+    // Only now: a statement cached before a schema change is prepared again
+    // by its first step, and "select *" may then have more columns.
+    m_columnCount = sqlite3_column_count(m_statement.get());
 }
 
 CResult::CResult(CResult&& other) noexcept

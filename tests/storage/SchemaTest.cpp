@@ -110,6 +110,19 @@ TEST_F(OldDatabaseTest, UpgradeAddsMissingTablesAndAppendsMissingColumns)
     EXPECT_EQ(regelColumns.at(25), "ImportFormatPruef  ");
 }
 
+TEST_F(OldDatabaseTest, AQueryIssuedBeforeTheUpgradeSeesTheNewColumnsAfterIt)
+{
+    auto database = CDatabase::Open(MakeOldDatabase());
+    const char* sql = "select * from [Kategorie] where Kategorie.BuchId = 1;";
+    EXPECT_EQ(database->Query(sql).ColumnIndex("Beschreibung"), -1);
+    CKategorieRow kategorie;
+    UpgradeTable(*database, kategorie);
+    const CResult result = database->Query(sql);
+    EXPECT_EQ(result.ColumnCount(), 5);
+    EXPECT_EQ(result.ColumnIndex("Beschreibung"), 4);
+    EXPECT_TRUE(result.IsNull("Beschreibung"));
+}
+
 TEST_F(OldDatabaseTest, OldRowsReadNewColumnsAsNullAndKeepUnknownColumns)
 {
     auto database = CDatabase::Open(MakeOldDatabase());
