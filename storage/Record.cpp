@@ -82,6 +82,7 @@ void CRecord::ReadRow(const CResult& result)
 {
     int droppedBookId = 0;
     Fields(droppedBookId).ReadRow(result);
+    m_knownInDatabase = true;
 }
 
 void CRecord::Insert(CDatabase& database, int bookId) const
@@ -102,11 +103,24 @@ void CRecord::Delete(CDatabase& database, int bookId) const
 void CRecord::Store(CDatabase& database, int bookId) const
 {
     CTransaction transaction(database);
-    if (m_deleted)
+    if (m_deleted) {
         Delete(database, bookId);
-    else if (ExistsInDatabase(database, bookId))
+        m_knownInDatabase = false;
+    } else {
+        StoreExisting(database, bookId);
+    }
+    transaction.Commit();
+}
+
+void CRecord::StoreExisting(CDatabase& database, int bookId) const
+{
+    // A row known to exist is updated at once; when that changes nothing the
+    // row is gone after all and the record is inserted.
+    if (m_knownInDatabase && database.Execute(UpdateSql(bookId)) > 0)
+        return;
+    if (!m_knownInDatabase && ExistsInDatabase(database, bookId))
         Update(database, bookId);
     else
         Insert(database, bookId);
-    transaction.Commit();
+    m_knownInDatabase = true;
 }

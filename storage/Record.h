@@ -65,7 +65,13 @@ public:
     void Delete(CDatabase& database, int bookId) const;
     // Deleted → Delete; a row with the key exists → Update; else Insert.
     // Runs in a transaction of its own (a savepoint within an outer one).
+    // A record read from or stored to the database remembers that its row
+    // exists and skips the select; should its update change no row after all
+    // (the key changed, or an outer transaction rolled the row back) it is
+    // inserted, so a store never loses a record.
     void Store(CDatabase& database, int bookId) const;
+    // Whether the record believes its row exists (a hint, see Store).
+    bool KnownInDatabase() const { return m_knownInDatabase; }
 
 protected:
     CRecord() = default;
@@ -79,6 +85,9 @@ private:
     CFieldTable FieldsForReading(int& bookId) const { return const_cast<CRecord*>(this)->Fields(bookId); }
     std::string KeyConditionOf(const CFieldTable& fields) const;
 
+    void StoreExisting(CDatabase& database, int bookId) const;
+
     int m_position = 0;
     bool m_deleted = false;
+    mutable bool m_knownInDatabase = false;
 };

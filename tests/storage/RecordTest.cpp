@@ -79,8 +79,14 @@ TEST_F(RecordTest, StoreInsertsThenUpdatesThenDeletes)
     EXPECT_THAT(TraceStore(kategorie, 1),
                 ElementsAre(kategorie.SelectByKeySql(1), kategorie.InsertSql(1)));
     kategorie.Beschreibung = "Essen";
-    EXPECT_THAT(TraceStore(kategorie, 1), ElementsAre(kategorie.SelectByKeySql(1), kategorie.UpdateSql(1)));
+    // The stored record knows its row: the update goes without the select.
+    EXPECT_THAT(TraceStore(kategorie, 1), ElementsAre(kategorie.UpdateSql(1)));
     EXPECT_EQ(RawValue("select * from [Kategorie];", "Beschreibung"), "Essen");
+    EXPECT_EQ(RawValue("select count(*) as n from [Kategorie];", "n"), "1");
+
+    // A row removed behind the record's back is inserted again, not lost.
+    m_database->Execute("delete * from [Kategorie] where Kategorie.KategorieId = 5;");
+    EXPECT_THAT(TraceStore(kategorie, 1), ElementsAre(kategorie.UpdateSql(1), kategorie.InsertSql(1)));
     EXPECT_EQ(RawValue("select count(*) as n from [Kategorie];", "n"), "1");
 
     kategorie.MarkDeleted();
