@@ -193,6 +193,9 @@ void CDatabase::RefuseReadOnlyFile()
 void CDatabase::EnableWriteAheadLog()
 {
     Run("pragma journal_mode=WAL");
+    // With the log, a commit survives a crash of the program at normal sync;
+    // only a power loss may take the last commits back, never consistency.
+    Run("pragma synchronous=NORMAL");
 }
 
 int CDatabase::Execute(std::string_view sql)
