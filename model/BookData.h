@@ -11,6 +11,8 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "accounting/Bestandsdaten.h"
 #include "accounting/Einheit.h"
