@@ -56,9 +56,10 @@ struct CInterestBand {
 EInterestKind KindOfBand(double lower, double upper, std::span<const EInterestKind> existing);
 
 // The account's bands that hold any balance (lower limit below upper limit,
-// the open ends counted as kNoUpperLimit and kNoLowerLimit), from the top
-// down, each with its kind as KindOfBand gives it next to the bands above it
-// and, for the kinds that need a neighbour below, next to all of them.
+// the open ends counted as kNoUpperLimit and kNoLowerLimit; a band reaches up
+// to the lowest limit above it), from the top down. Kinds by KindOfBand: the
+// bands at 0 first, then the outer ones from the top down next to the kinds
+// already given.
 std::vector<CInterestBand> InterestBands(const CBestandsdatenRow& account);
 
 // The kind a new band takes: the first of Guthabenzins ... Guthabenzins2 that
@@ -89,7 +90,8 @@ CDailyBalances DailyBalances(double startBalance, std::span<const CBalanceMoveme
 
 // Interest of a month: the sum over the days 1 ... 31 of rate x 0.01 x
 // balance / 360; every month counts 31 days of a 360-day year. Positive when
-// the account earns interest, negative when it costs interest.
+// the account earns interest, negative when it costs interest. `CalcZins` is
+// the caller's to look at (an account without it has no month interest).
 double MonthInterest(const CBestandsdatenRow& account, const CDailyBalances& balances);
 // The same from the account's start balance (`Betrag`) and the movements.
 double MonthInterest(const CBestandsdatenRow& account, std::span<const CBalanceMovement> movements);

@@ -141,8 +141,8 @@ struct CBandCase {
 TEST(InterestMath, BandsTakeTheirKindsFromTheirLimitsAndNeighbours)
 {
     const CBandCase cases[] = {
-        {"credit, overdraft and excess", GiroAccount(), {EKind::Guthabenzins, EKind::DispoZins, EKind::Ueberziehungzins},
-         {0, 1, 2}},
+        {"credit, overdraft and excess", GiroAccount(),
+         {EKind::Guthabenzins, EKind::DispoZins, EKind::Ueberziehungzins}, {0, 1, 2}},
         {"with a second credit band", Account(5000.0, 0.0, -2000.0, {1, 0.5, 12, 16}),
          {EKind::Guthabenzins2, EKind::Guthabenzins, EKind::DispoZins, EKind::Ueberziehungzins}, {0, 1, 2, 3}},
         {"two excess bands", Account(0.0, -1000.0, -3000.0, {0.5, 10, 12, 16}),
