@@ -54,6 +54,7 @@ CBookData::~CBookData() {
   units_.reset();
   forecast_.reset();
   planner_.reset();
+  questions_.reset();
   maskData_.reset();
   reports_.reset();
   debugLog_.reset();

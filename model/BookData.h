@@ -20,6 +20,7 @@
 #include "accounting/Vertrag.h"
 #include "accounting/Vorgang.h"
 #include "forecast/Ausblick.h"
+#include "model/QuestionStore.h"
 #include "model/DebugLog.h"
 #include "model/Monat.h"
 #include "monitoring/Report.h"
@@ -82,6 +83,7 @@ class CBookData {
 
   // The planner slot; the book data owns it from now on.
   void SetPlanner(std::unique_ptr<IReloadPlanner> planner) { planner_ = std::move(planner); }
+  CQuestionStore& Questions() { return *questions_; }
 
   void RecreateCollections();
   void FreeCollections();
@@ -148,6 +150,8 @@ class CBookData {
   std::unique_ptr<CReportList> reports_;
   std::unique_ptr<CDatabase> database_;
   std::unique_ptr<IReloadPlanner> planner_;
+  // The program-wide store of asked questions (the planner keeps its own).
+  std::unique_ptr<CQuestionStore> questions_ = std::make_unique<CQuestionStore>();
   std::unique_ptr<CDebugLog> debugLog_ = std::make_unique<CDebugLog>();
   CHaushaltsbuchRow book_;
   int currentBookId_ = 0;
