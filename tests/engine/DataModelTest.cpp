@@ -16,14 +16,22 @@ TEST(EngineDataModel, ExportedConstantsAndSampleItems) {
     (void)other;
 }
 
-TEST(EngineDataModel, OptionsDefaultsCopyAndReset) {
-    COptimizeOptions o;
+namespace {
+
+void ExpectDefaults(const COptimizeOptions& o) {
     EXPECT_EQ(o.m_iPriority, 0);
     EXPECT_EQ(o.m_iDirection, 1);
     EXPECT_EQ(o.m_iCombination, 0);
     EXPECT_EQ(o.m_iHorizon, 0);
     EXPECT_EQ(o.m_iRequired, 1);
     EXPECT_EQ(o.m_iMaxSolutions, 0);
+}
+
+}  // namespace
+
+TEST(EngineDataModel, OptionsDefaultsCopyAndReset) {
+    COptimizeOptions o;
+    ExpectDefaults(o);
 
     IAI_Module module;
     module.SetPrioritaet(&o, 7);
@@ -44,12 +52,7 @@ TEST(EngineDataModel, OptionsDefaultsCopyAndReset) {
     }
 
     EXPECT_EQ(o.SetDefault(), 0);
-    EXPECT_EQ(o.m_iPriority, 0);
-    EXPECT_EQ(o.m_iDirection, 1);
-    EXPECT_EQ(o.m_iCombination, 0);
-    EXPECT_EQ(o.m_iHorizon, 0);
-    EXPECT_EQ(o.m_iRequired, 1);
-    EXPECT_EQ(o.m_iMaxSolutions, 0);
+    ExpectDefaults(o);
 }
 
 TEST(EngineDataModel, StdProbCloneIsIndependentWithTheSameValues) {
