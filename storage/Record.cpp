@@ -4,7 +4,6 @@
 #include "storage/Format.h"
 #include "storage/Result.h"
 #include "storage/StrFormat.h"
-#include "storage/Transaction.h"
 
 #include <stdexcept>
 
@@ -100,16 +99,17 @@ void CRecord::Delete(CDatabase& database, int bookId) const
     database.Execute(DeleteSql(bookId));
 }
 
+// Every way through writes with one statement at most (an update that
+// changed no row wrote nothing), so a store needs no transaction of its own;
+// a list store wraps all of its records in one.
 void CRecord::Store(CDatabase& database, int bookId) const
 {
-    CTransaction transaction(database);
     if (m_deleted) {
         Delete(database, bookId);
         m_knownInDatabase = false;
     } else {
         StoreExisting(database, bookId);
     }
-    transaction.Commit();
 }
 
 void CRecord::StoreExisting(CDatabase& database, int bookId) const

@@ -64,7 +64,7 @@ public:
     void Update(CDatabase& database, int bookId) const;
     void Delete(CDatabase& database, int bookId) const;
     // Deleted → Delete; a row with the key exists → Update; else Insert.
-    // Runs in a transaction of its own (a savepoint within an outer one).
+    // Writes with one statement at most.
     // A record read from or stored to the database remembers that its row
     // exists and skips the select; should its update change no row after all
     // (the key changed, or an outer transaction rolled the row back) it is
