@@ -3,8 +3,7 @@
 // items): the rows of one book in load order and the highest id seen, which
 // new records continue (ids are never given out twice in a session).
 //
-// As with the month collections, Write issues the statements without
-// changing the list and Settle, after the commit, lets the deleted records go.
+// Stored with CRecordList's Write/Settle/Store.
 //
 // T provides static constexpr const char* kLoadSql (book id); IdMember is
 // the pointer to its id column, e.g. &CKategorieRow::KategorieId.
@@ -15,7 +14,6 @@
 #include "storage/Database.h"
 #include "storage/RecordList.h"
 #include "storage/StrFormat.h"
-#include "storage/Transaction.h"
 
 template <class T, auto IdMember>
 class CBookRecordList : public CRecordList<T> {
@@ -27,20 +25,6 @@ class CBookRecordList : public CRecordList<T> {
     for (int position = first; position < this->Count(); ++position) NoteId(this->Find(position)->*IdMember);
     return loaded;
   }
-  void Write(CDatabase& database, int bookId) const {
-    CTransaction transaction(database);
-    for (const T& record : *this) record.Store(database, bookId);
-    transaction.Commit();
-  }
-  void Settle() {
-    this->RemoveIf([](const T& record) { return record.IsDeleted(); });
-  }
-  // All records land or none; on failure the list is as it was.
-  void StoreBook(CDatabase& database, int bookId) {
-    Write(database, bookId);
-    Settle();
-  }
-
   // The non-deleted record with the id, or null.
   T* FindId(int id) {
     for (T& record : *this)

@@ -6,7 +6,6 @@
 #include "model/MonthWindow.h"
 #include "storage/Database.h"
 #include "storage/StrFormat.h"
-#include "storage/Transaction.h"
 
 namespace {
 
@@ -110,16 +109,8 @@ CMonat* CMonatList::FindMonth(int monthId) {
 const CMonat* CMonatList::FindMonth(int monthId) const { return const_cast<CMonatList*>(this)->FindMonth(monthId); }
 
 void CMonatList::Write(CDatabase& database, int bookId) {
-  CTransaction transaction(database);
-  for (CMonat& month : *this) {
-    month.BuchId = bookId;
-    month.Store(database, bookId);
-  }
-  transaction.Commit();
-}
-
-void CMonatList::Settle() {
-  RemoveIf([](const CMonat& month) { return month.IsDeleted(); });
+  for (CMonat& month : *this) month.BuchId = bookId;
+  CRecordList<CMonat>::Write(database, bookId);
 }
 
 void CMonatList::Store(CDatabase& database, int bookId) {

@@ -77,7 +77,7 @@ class CMonatList : public CRecordList<CMonat> {
   // transaction of its own or the caller's; Settle then lets the deleted
   // months go. Store does both.
   void Write(CDatabase& database, int bookId);
-  void Settle();
+  using CRecordList<CMonat>::Settle;
   void Store(CDatabase& database, int bookId);
 
   // Flags the month deleted with its accounts, contracts and entries; every

@@ -22,7 +22,6 @@
 #include "storage/RecordList.h"
 #include "storage/Result.h"
 #include "storage/StrFormat.h"
-#include "storage/Transaction.h"
 
 // Month id that stands for every loaded month.
 inline constexpr int kAllLoadedMonths = -1;
@@ -44,15 +43,13 @@ class CMonthRecordList : public CRecordList<T> {
   // every record) that need storing, in one transaction of their own or
   // inside the caller's. The list itself is not changed.
   void WriteMonth(CDatabase& database, int bookId, int monthId) const {
-    CTransaction transaction(database);
-    for (const T& record : *this)
-      if (InMonth(record, monthId) && record.NeedsStore()) record.Store(database, bookId);
-    transaction.Commit();
+    this->Write(database, bookId,
+                [monthId](const T& record) { return InMonth(record, monthId) && record.NeedsStore(); });
   }
   // After the written statements are committed: the month's deleted records
   // leave the list, the others count as stored.
   void SettleMonth(int monthId) {
-    this->RemoveIf([monthId](const T& record) { return record.IsDeleted() && InMonth(record, monthId); });
+    this->Settle([monthId](const T& record) { return InMonth(record, monthId); });
     for (T& record : *this)
       if (InMonth(record, monthId)) record.MarkStored();
   }

@@ -156,29 +156,42 @@ public:
         return Count() - first;
     }
 
-    // Stores every record (CRecord::Store) in one transaction; afterwards the
-    // records marked deleted leave the list. When a statement fails the
-    // transaction rolls back, the error propagates and the list stays as it
-    // was. Inside an outer transaction the records leave the list when this
-    // store's part has succeeded, even if the outer one rolls back later.
-    void Store(CDatabase& database, int bookId)
-    {
-        Store(database, bookId, [](const T&) { return true; });
-    }
-    // The same for the records for which `selected(record)` holds; only
-    // those are stored and only those can leave the list.
+    // Storing is split in two, so that several lists can be written in one
+    // transaction and memory stays untouched when it fails: Write issues the
+    // statements and changes nothing in the list; Settle, called after the
+    // commit, lets the stored records that are marked deleted go.
+    //
+    // Write: CRecord::Store for every record for which `selected(record)`
+    // holds, in one transaction of its own or inside the caller's.
     template <class Selected>
-    void Store(CDatabase& database, int bookId, Selected selected)
+    void Write(CDatabase& database, int bookId, Selected selected) const
     {
         CTransaction transaction(database);
         for (const auto& record : m_records)
             if (selected(static_cast<const T&>(*record)))
                 record->Store(database, bookId);
         transaction.Commit();
+    }
+    void Write(CDatabase& database, int bookId) const { Write(database, bookId, All); }
+    // After the commit: the selected records marked deleted leave the list.
+    template <class Selected>
+    void Settle(Selected selected)
+    {
         RemoveIf([&](const T& record) { return record.IsDeleted() && selected(record); });
     }
+    void Settle() { Settle(All); }
+    // Write and Settle in one: all of it lands or nothing; when a statement
+    // fails the error propagates and the list stays as it was.
+    template <class Selected>
+    void Store(CDatabase& database, int bookId, Selected selected)
+    {
+        Write(database, bookId, selected);
+        Settle(selected);
+    }
+    void Store(CDatabase& database, int bookId) { Store(database, bookId, All); }
 
 private:
+    static bool All(const T&) { return true; }
     bool IsPosition(int position) const { return position >= 0 && position < Count(); }
     void Renumber(int from)
     {

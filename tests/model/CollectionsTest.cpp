@@ -21,17 +21,17 @@ TEST_F(CollectionsTest, BookListsKeepTheirBookAndContinueTheHighestId) {
   CReportList rules;
   rules.New(1).AnzTage = 7;
   rules.New(2);
-  rules.StoreBook(*database_, 1);
+  rules.Store(*database_, 1);
   CReportList otherBook;
   otherBook.New(3);
-  otherBook.StoreBook(*database_, 2);
+  otherBook.Store(*database_, 2);
 
   CReportList loaded;
   EXPECT_EQ(loaded.LoadBook(*database_, 1), 2);
   EXPECT_EQ(loaded.HighestId(), 2);
   EXPECT_EQ(loaded.FindId(1)->AnzTage, 7);
   loaded.FindId(2)->MarkDeleted();
-  loaded.StoreBook(*database_, 1);
+  loaded.Store(*database_, 1);
   EXPECT_EQ(loaded.Count(), 1);
   EXPECT_EQ(loaded.New(1).ReportId, 3);  // the deleted id is not given out again
   EXPECT_EQ(Count("select count(*) as n from Report;"), 2);
