@@ -174,14 +174,22 @@ void CBookData::LoadMonth(int bookId, int monthId) {
 void CBookData::StoreMonths(int bookId, int monthId) {
   {
     CTransaction transaction(*database_);
-    accounts_->WriteMonth(*database_, bookId, monthId);
-    entries_->WriteMonth(*database_, bookId, monthId);
-    contracts_->WriteMonth(*database_, bookId, monthId);
+    WriteMonthCollections(bookId, monthId);
     transaction.Commit();
   }
-  accounts_->SettleMonth(monthId);
-  entries_->SettleMonth(monthId);
-  contracts_->SettleMonth(monthId);
+  SettleMonthCollections(monthId);
+}
+
+void CBookData::WriteMonthCollections(int bookId, int monthId) const {
+  if (accounts_) accounts_->WriteMonth(*database_, bookId, monthId);
+  if (entries_) entries_->WriteMonth(*database_, bookId, monthId);
+  if (contracts_) contracts_->WriteMonth(*database_, bookId, monthId);
+}
+
+void CBookData::SettleMonthCollections(int monthId) {
+  if (accounts_) accounts_->SettleMonth(monthId);
+  if (entries_) entries_->SettleMonth(monthId);
+  if (contracts_) contracts_->SettleMonth(monthId);
 }
 
 void CBookData::DropMonth(int monthId) {
@@ -230,16 +238,12 @@ void CBookData::WriteCurrentBook(int bookId) {
   row.DBVers = kDatabaseVersion;
   row.Store(*database_, bookId);
   if (months_) months_->Write(*database_, bookId);
-  if (accounts_) accounts_->WriteMonth(*database_, bookId, kAllLoadedMonths);
-  if (entries_) entries_->WriteMonth(*database_, bookId, kAllLoadedMonths);
-  if (contracts_) contracts_->WriteMonth(*database_, bookId, kAllLoadedMonths);
+  WriteMonthCollections(bookId, kAllLoadedMonths);
 }
 
 void CBookData::SettleCurrentBook() {
   book_.ProgVers = kProgramVersion;
   book_.DBVers = kDatabaseVersion;
   if (months_) months_->Settle();
-  if (accounts_) accounts_->SettleMonth(kAllLoadedMonths);
-  if (entries_) entries_->SettleMonth(kAllLoadedMonths);
-  if (contracts_) contracts_->SettleMonth(kAllLoadedMonths);
+  SettleMonthCollections(kAllLoadedMonths);
 }

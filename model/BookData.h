@@ -133,6 +133,9 @@ class CBookData {
   void LoadBookCollections();
   void ReloadWholeBook();
   void ReloadMonthsToWindow();
+  // The three month collections of one month (kAllLoadedMonths: all).
+  void WriteMonthCollections(int bookId, int monthId) const;
+  void SettleMonthCollections(int monthId);
   void WriteCurrentBook(int bookId);
   void SettleCurrentBook();
   bool AskAndDeleteMonths(const std::vector<int>& deleteIds, int first);
