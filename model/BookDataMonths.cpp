@@ -71,13 +71,11 @@ void CBookData::LoadMonthIntoWindow(int monthId) {
 
 void CBookData::ApplyWindow(int bookId) {
   for (CMonat& month : *months_) {
-    if (month.inWindow && !month.loaded) {
+    // LoadMonth and DropMonth keep the month's loaded flag.
+    if (month.inWindow && !month.loaded)
       LoadMonth(bookId, month.MonatId);
-      month.loaded = true;
-    } else if (!month.inWindow && month.loaded) {
+    else if (!month.inWindow && month.loaded)
       DropMonth(month.MonatId);
-      month.loaded = false;
-    }
   }
 }
 
