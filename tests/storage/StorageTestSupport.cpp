@@ -1,19 +1,10 @@
 #include "StorageTestSupport.h"
 
-#include <clocale>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
-
-namespace {
-
-// The suite also runs under LC_ALL=de_DE.UTF-8; taking the locale from the
-// environment, as the Qt program does, makes that run mean something.
-const bool kLocaleFromEnvironment = std::setlocale(LC_ALL, "") != nullptr;
-
-}  // namespace
 
 CTempFolder::CTempFolder()
 {
