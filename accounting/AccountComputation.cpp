@@ -1,0 +1,241 @@
+#include "accounting/AccountComputation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+
+#include "accounting/AccountInterest.h"
+#include "model/BookData.h"
+#include "model/MonthMath.h"
+#include "model/StringTable.h"
+
+namespace {
+
+constexpr double kCent = 0.01;
+
+void SetCorrectionAmount(CVorgang& correction, double amount, bool income) {
+  correction.Typ = income ? kEntryIncome : kEntryExpense;
+  correction.Betrag = income ? amount : -amount;
+  correction.Bezeichnung = income ? kUncapturedIncome : kUncapturedExpenses;
+  correction.changed = 1;
+}
+
+// The records of every account concerned from the start month on, in month
+// order, and the live entries of those months by the account they move:
+// built once per computation, so no walk over all entries per record.
+class CAccountWalk {
+ public:
+  CAccountWalk(const CAccountContext& context, int postenId, int fromMonthId) : context_(context) {
+    for (CBestandsdaten& record : context.accounts)
+      if (!record.IsDeleted() && record.MonatId >= fromMonthId && (postenId == kAllAccounts || record.PostenId == postenId))
+        records_[record.PostenId].push_back(&record);
+    for (auto& [id, records] : records_)
+      std::sort(records.begin(), records.end(), [](auto* a, auto* b) { return a->MonatId < b->MonatId; });
+  }
+
+  // Every concerned account from its first record on.
+  void Run() {
+    for (auto& [id, records] : records_)
+      for (CBestandsdaten* record : records) record->ResetComputation();
+    for (auto& [id, records] : records_) ComputeAccount(id, ConsecutiveRun(records));
+  }
+
+  // Only the sums of one record of the walk's first month, from that
+  // month's entries; its end balance stays.
+  void SumMonthOnly(CBestandsdaten& record) {
+    const double endBalance = record.BetragEndMonat;
+    record.ResetComputation();
+    record.BetragEndMonat = endBalance;
+    CollectEntries(record.PostenId, CRun{&record});
+  }
+
+ private:
+  using CRun = std::vector<CBestandsdaten*>;
+
+  // The records from the first one on without a gap in the months; the
+  // months after a gap cannot be carried on.
+  static CRun ConsecutiveRun(const CRun& records) {
+    CRun run;
+    for (CBestandsdaten* record : records) {
+      if (!run.empty() && record->MonatId != run.back()->MonatId + 1) break;
+      run.push_back(record);
+    }
+    return run;
+  }
+
+  void ComputeAccount(int postenId, const CRun& run) {
+    if (run.empty()) return;
+    CollectEntries(postenId, run);
+    for (std::size_t i = 0; i < run.size(); ++i) {
+      CBestandsdaten& record = *run[i];
+      record.computationState = kComputed;
+      BookAccountInterest(context_, record);
+      if (i > 0) CarryStartBalance(*run[i - 1], record);
+    }
+    run.back()->BetragEndMonat = run.back()->ComputedEndBalance();
+    for (CBestandsdaten* record : run)
+      if (record->CheckErforderlich == 0) record->Bestaetigt = 1;
+  }
+
+  // The entries of the run's months up to the account's last month.
+  void CollectEntries(int postenId, const CRun& run) {
+    const int last = run.front()->LastMonatId;
+    for (CBestandsdaten* record : run) {
+      if (last != 0 && record->MonatId > last) break;
+      for (const CVorgang* entry : context_.entries.EntriesOfAccount(postenId, record->MonatId))
+        AddEntry(*record, *entry, postenId);
+    }
+  }
+
+  static void AddEntry(CBestandsdaten& record, const CVorgang& entry, int postenId) {
+    if (entry.IsCorrection()) {
+      record.correctionAmount += entry.Typ == kEntryIncome ? entry.Betrag : -entry.Betrag;
+      ++record.correctionEntries;
+      return;
+    }
+    // Paid in another month: it counts there.
+    if (entry.IsPaidInOtherMonth()) return;
+    const bool confirmed = entry.Bestaetigt != 0;
+    double& income = confirmed ? record.confirmedIncome : record.unconfirmedIncome;
+    double& outgoings = confirmed ? record.confirmedOutgoings : record.unconfirmedOutgoings;
+    if (entry.Typ == kEntryIncome) {
+      income += entry.Betrag;
+    } else if (entry.Typ == kEntryExpense) {
+      outgoings += entry.Betrag;
+    } else if (entry.Typ == kEntryTransfer) {
+      if (entry.SrcKontoId == postenId) outgoings += entry.Betrag;
+      if (entry.TarKontoId == postenId) income += entry.Betrag;
+    } else {
+      return;
+    }
+    ++(confirmed ? record.confirmedEntries : record.unconfirmedEntries);
+  }
+
+  // The record starts with what the month before ends with, unless its
+  // confirmed balance differs and the user keeps it by adjusting the month
+  // before's correction.
+  void CarryStartBalance(CBestandsdaten& previous, CBestandsdaten& record) {
+    const double computed = previous.ComputedEndBalance();
+    const bool differs = std::fabs(record.Betrag - computed) >= kCent - 1e-9;
+    if (previous.correctionEntries > 0 && record.Bestaetigt != 0 && differs)
+      ResolveDifference(previous, record);
+    else
+      record.Betrag = computed;
+    previous.BetragEndMonat = record.Betrag;
+  }
+
+  void ResolveDifference(CBestandsdaten& previous, CBestandsdaten& record) {
+    const int answer = context_.questions.AskString(MessageKind::Question, record.MonatId * kQuestionCorrection,
+                                                   127, MessageButtons::YesNo, AskMode::Remember,
+                                                   MonthLabel(record.MonatId));
+    CVorgang* correction = FindCorrectionEntry(context_.entries, previous.PostenId, previous.MonatId);
+    if (answer == kAnswerYes) {
+      previous.correctionAmount = record.Betrag - previous.Betrag - previous.confirmedIncome + previous.confirmedOutgoings;
+      if (correction) UpdateCorrectionAmount(*correction, previous.correctionAmount);
+      return;
+    }
+    if (correction) {
+      correction->MarkDeleted();
+      correction->changed = 1;
+    }
+    previous.correctionEntries = 0;
+    previous.correctionAmount = 0.0;
+    record.Betrag = previous.ComputedEndBalance();
+    // The confirmed balance is given up: the record no longer holds what
+    // the user confirmed.
+    record.Bestaetigt = 0;
+  }
+
+  // The name follows the type, so an entry turned into an income is not
+  // shown as uncaptured expenses.
+  static void UpdateCorrectionAmount(CVorgang& correction, double amount) {
+    SetCorrectionAmount(correction, amount, amount >= 0.0);
+  }
+
+  const CAccountContext& context_;
+  std::map<int, CRun> records_;
+};
+
+}  // namespace
+
+CAccountContext AccountContextOf(CBookData& bookData) {
+  const CHaushaltsbuchRow& book = bookData.Book();
+  return CAccountContext{*bookData.Accounts(), *bookData.Entries(), bookData.Questions(), *bookData.Database(),
+                         bookData.CurrentBookId(), CLoadWindow{book.FirstLoadMonatId, book.LastLoadMonatId}};
+}
+
+void Recompute(const CAccountContext& context, int postenId, int fromMonthId) {
+  const int from = fromMonthId == kFromFirstLoadedMonth ? context.window.first : fromMonthId;
+  CAccountWalk(context, postenId, from).Run();
+}
+
+void CorrectAccount(const CAccountContext& context, int postenId, int monthId) {
+  CBestandsdaten* record = context.accounts.FindLiveAccount(postenId, monthId);
+  CBestandsdaten* previous = context.accounts.FindLiveAccount(postenId, monthId - 1);
+  if (!record) {
+    if (previous) Recompute(context, postenId, monthId - 1);
+    return;
+  }
+  if (!previous) {
+    Recompute(context, postenId, monthId);
+    return;
+  }
+  if (record->correctionRequest == kBookCorrection) {
+    CAccountWalk(context, postenId, previous->MonatId).SumMonthOnly(*previous);
+    BookCorrectionEntry(context, postenId, previous->MonatId,
+                        record->Betrag - previous->Betrag - previous->confirmedIncome + previous->confirmedOutgoings);
+  } else if (record->correctionRequest == kRemoveCorrection) {
+    if (CVorgang* correction = FindCorrectionEntry(context.entries, postenId, previous->MonatId)) {
+      correction->MarkDeleted();
+      correction->changed = 1;
+    }
+  }
+  record->correctionRequest = kNoCorrection;
+  Recompute(context, postenId, previous->MonatId);
+}
+
+void SetConfirmedBalance(const CAccountContext& context, int postenId, int monthId, double amount,
+                         int confirmed) {
+  CBestandsdaten* record = context.accounts.FindLiveAccount(postenId, monthId);
+  if (!record) return;
+  record->correctionRequest = confirmed ? kBookCorrection : kRemoveCorrection;
+  record->Bestaetigt = confirmed ? 1 : 0;
+  record->Betrag = amount;
+  CorrectAccount(context, postenId, monthId);
+}
+
+CVorgang* FindCorrectionEntry(CVorgangList& entries, int postenId, int monthId) {
+  for (CVorgang* entry : entries.EntriesOfAccount(postenId, monthId))
+    if (entry->IsCorrection() && entry->BetrKontoId == postenId) return entry;
+  return nullptr;
+}
+
+CVorgang& BookCorrectionEntry(const CAccountContext& context, int postenId, int monthId, double amount) {
+  CVorgang* correction = FindCorrectionEntry(context.entries, postenId, monthId);
+  if (!correction) {
+    auto made = std::make_unique<CVorgang>();
+    made->PostenId = context.entries.NewPostenId(context.database, context.bookId);
+    made->MonatId = monthId;
+    made->RefVertragPostenId = kCorrectionEntryRef;
+    made->BetrKontoId = postenId;
+    made->Bestaetigt = 1;
+    const CDate::CYmd first = FirstDayOfMonth(monthId);
+    made->Datum = CDate::FromYmd(first.year, first.month, first.day);
+    correction = &context.entries.Append(std::move(made));
+  }
+  SetCorrectionAmount(*correction, amount, amount > 0.0);
+  return *correction;
+}
+
+void RecomputeAfterEntryChange(const CAccountContext& context, const CVorgang* before, const CVorgang& after) {
+  std::vector<int> accounts = after.AccountIds();
+  int from = after.MonatId;
+  if (before) {
+    for (int id : before->AccountIds())
+      if (std::find(accounts.begin(), accounts.end(), id) == accounts.end()) accounts.push_back(id);
+    from = std::min(from, before->MonatId);
+  }
+  from = std::max(from, context.window.first);
+  for (int id : accounts) Recompute(context, id, from);
+}
