@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "model/ActionPlanner.h"
 #include "model/ColorTable.h"
 #include "model/DatabaseLocation.h"
 #include "model/FontTable.h"
@@ -54,6 +55,7 @@ CBookData::~CBookData() {
   units_.reset();
   forecast_.reset();
   planner_.reset();
+  plannerOperations_.reset();
   questions_.reset();
   maskData_.reset();
   reports_.reset();
@@ -61,6 +63,8 @@ CBookData::~CBookData() {
   database_.reset();
   if (g_bookData == this) g_bookData = nullptr;
 }
+
+CActionPlanner* CBookData::Planner() { return dynamic_cast<CActionPlanner*>(planner_.get()); }
 
 int CBookData::StartUp() {
   const CDatabaseLocation location = LocateOrThrow(programDirectory_);
@@ -70,6 +74,7 @@ int CBookData::StartUp() {
   if (!std::filesystem::exists(location.directory, ignored))
     std::filesystem::create_directory(location.directory, ignored);
   debugLog_->Open(CProgramDirectory(programDirectory_).DebugLogPath());
+  planner_ = std::make_unique<CActionPlanner>(*this);
   noBook_ = 1;
   if (!std::filesystem::exists(location.fullPath)) {
     database_ = CreateDatabase(location.fullPath);

@@ -23,6 +23,7 @@
 #include "model/QuestionStore.h"
 #include "model/DebugLog.h"
 #include "model/Monat.h"
+#include "model/PlannerOperations.h"
 #include "monitoring/Report.h"
 #include "storage/BookTables.h"
 #include "storage/Database.h"
@@ -41,6 +42,8 @@ class IReloadPlanner {
   virtual ~IReloadPlanner() = default;
   virtual void RunReloadProblem(bool askQuestions) = 0;
 };
+
+class CActionPlanner;
 
 class CBookData {
  public:
@@ -81,8 +84,15 @@ class CBookData {
   void SetNoBook(int noBook) { noBook_ = noBook; }
   const std::string& ProgramDirectory() const { return programDirectory_; }
 
-  // The planner slot; the book data owns it from now on.
+  // The planner slot; the book data owns it from now on. Start-up fills it
+  // with the action planner.
   void SetPlanner(std::unique_ptr<IReloadPlanner> planner) { planner_ = std::move(planner); }
+  // The action planner; null before start-up or when another planner was set.
+  CActionPlanner* Planner();
+  // The accounting's operations the planner works with; the book data owns
+  // them from now on. Null until the accounting registers them.
+  void SetPlannerOperations(std::unique_ptr<IPlannerOperations> operations) { plannerOperations_ = std::move(operations); }
+  IPlannerOperations* PlannerOperations() { return plannerOperations_.get(); }
   CQuestionStore& Questions() { return *questions_; }
 
   void RecreateCollections();
@@ -153,6 +163,7 @@ class CBookData {
   std::unique_ptr<CReportList> reports_;
   std::unique_ptr<CDatabase> database_;
   std::unique_ptr<IReloadPlanner> planner_;
+  std::unique_ptr<IPlannerOperations> plannerOperations_;
   // The program-wide store of asked questions (the planner keeps its own).
   std::unique_ptr<CQuestionStore> questions_ = std::make_unique<CQuestionStore>();
   std::unique_ptr<CDebugLog> debugLog_ = std::make_unique<CDebugLog>();

@@ -1,0 +1,48 @@
+#include "model/PlannerOperations.h"
+
+#include "model/BookData.h"
+
+namespace {
+
+// The record of the month, or with kAnyLoadedMonth the first live one.
+template <class List>
+auto* FindRecord(List* list, int postenId, int monthId) {
+  using Record = std::remove_reference_t<decltype(*list->begin())>;
+  if (!list) return static_cast<Record*>(nullptr);
+  if (monthId != kAnyLoadedMonth) return list->FindPosten(postenId, monthId);
+  for (Record& record : *list)
+    if (record.PostenId == postenId && !record.IsDeleted()) return &record;
+  return static_cast<Record*>(nullptr);
+}
+
+}  // namespace
+
+CBestandsdaten* CPlannerRecordOperations::FindAccount(int postenId, int monthId) {
+  return FindRecord(bookData_.Accounts(), postenId, monthId);
+}
+
+CVertrag* CPlannerRecordOperations::FindContract(int postenId, int monthId) {
+  return FindRecord(bookData_.Contracts(), postenId, monthId);
+}
+
+CVorgang* CPlannerRecordOperations::FindContractEntry(int contractId, int monthId, bool includeReserve) {
+  CVorgangList* entries = bookData_.Entries();
+  if (!entries) return nullptr;
+  for (CVorgang& entry : *entries) {
+    if (entry.IsDeleted() || entry.RefVertragPostenId != contractId || entry.MonatId != monthId) continue;
+    if (entry.Typ == 4 && !includeReserve) continue;
+    return &entry;
+  }
+  return nullptr;
+}
+
+void CPlannerRecordOperations::DeleteEntry(CVorgang& entry) {
+  entry.MarkDeleted();
+  entry.changed = 1;
+}
+
+void CPlannerRecordOperations::UnlinkEntryFromContract(CVorgang& entry) {
+  entry.RefVertragPostenId = 0;
+  entry.contract = nullptr;
+  entry.changed = 1;
+}
