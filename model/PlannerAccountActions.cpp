@@ -106,12 +106,7 @@ void CAccountCopyAction::Act(const CPlannerValues& values) {
   CBestandsdaten* source =
       source_.Find(Context(), values.key, values.from, [&] { return operations.FindAccount(values.key, values.from); });
   if (!source) return;
-  // Only what this problem carries reaches the month, not every change
-  // pending on the source.
-  const int pending = source->changeFlags;
-  source->changeFlags = values.mask;
-  operations.PropagateAccount(*source, values.month);
-  source->changeFlags = pending;
+  WithPendingFlags(*source, values.mask, [&] { operations.PropagateAccount(*source, values.month); });
 }
 
 void CAccountRangeAction::AddConditions(const CPlannerValues& values, CConditionSet& conditions) {

@@ -75,6 +75,16 @@ int BoundaryMonth(const CLoadWindow& window, int monthId);
 // last loaded month for a month after the window, else any loaded month.
 int RangeSourceMonth(const CLoadWindow& window, int monthId);
 
+// Runs operation with the record's pending flags set to flags for the call:
+// the operation copies what the problem carries, not everything pending.
+template <class Record, class Operation>
+void WithPendingFlags(Record& record, int flags, Operation operation) {
+  const int pending = record.changeFlags;
+  record.changeFlags = flags;
+  operation();
+  record.changeFlags = pending;
+}
+
 class CPlannerAction : public CAIAction {
  public:
   CPlannerAction(int actionId, int problemNumber, double value, CPlannerContext& context)

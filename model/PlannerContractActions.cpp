@@ -103,10 +103,7 @@ void CContractCopyAction::Act(const CPlannerValues& values) {
   CVertrag* source =
       source_.Find(Context(), values.key, values.from, [&] { return operations.FindContract(values.key, values.from); });
   if (!source) return;
-  const int pending = source->changeFlags;
-  source->changeFlags = values.mask;
-  operations.PropagateContract(*source, values.month);
-  source->changeFlags = pending;
+  WithPendingFlags(*source, values.mask, [&] { operations.PropagateContract(*source, values.month); });
 }
 
 void CParkContractChangeAction::Act(const CPlannerValues& values) {
@@ -171,10 +168,7 @@ void CDueEntriesAction::Act(const CPlannerValues& values) {
                                       [&] { return operations.FindContract(values.key, values.month); });
   if (!contract) return;
   const CVertrag& request = values.Contract() ? *values.Contract() : *contract;
-  const int pending = contract->changeFlags;
-  contract->changeFlags = request.changeFlags;
-  operations.CreateDueEntries(*contract);
-  contract->changeFlags = pending;
+  WithPendingFlags(*contract, request.changeFlags, [&] { operations.CreateDueEntries(*contract); });
   // The accounts see the renewed entries: both of a transfer.
   if (request.KontoId != 0) operations.CorrectAccount(request.KontoId, values.month);
   if (request.Typ == 3 && request.TarKontoId != 0) operations.CorrectAccount(request.TarKontoId, values.month);
