@@ -12,6 +12,26 @@
 
 namespace {
 
+struct CMovement {
+  double in = 0.0;
+  double out = 0.0;
+  bool counts = false;
+};
+
+// What an entry moves on the account: incomes and expenses by their type,
+// a transfer out of or into it. Consumptions, reserve shares and computed
+// interest move no balance.
+CMovement MovementOf(const CVorgang& entry, int postenId) {
+  switch (entry.Typ) {
+    case kEntryIncome: return {entry.Betrag, 0.0, true};
+    case kEntryExpense: return {0.0, entry.Betrag, true};
+    case kEntryTransfer:
+      return {entry.TarKontoId == postenId ? entry.Betrag : 0.0, entry.SrcKontoId == postenId ? entry.Betrag : 0.0,
+              true};
+    default: return {};
+  }
+}
+
 constexpr double kCent = 0.01;
 
 void SetCorrectionAmount(CVorgang& correction, double amount, bool income) {
@@ -96,20 +116,17 @@ class CAccountWalk {
     }
     // Paid in another month: it counts there.
     if (entry.IsPaidInOtherMonth()) return;
-    const bool confirmed = entry.Bestaetigt != 0;
-    double& income = confirmed ? record.confirmedIncome : record.unconfirmedIncome;
-    double& outgoings = confirmed ? record.confirmedOutgoings : record.unconfirmedOutgoings;
-    if (entry.Typ == kEntryIncome) {
-      income += entry.Betrag;
-    } else if (entry.Typ == kEntryExpense) {
-      outgoings += entry.Betrag;
-    } else if (entry.Typ == kEntryTransfer) {
-      if (entry.SrcKontoId == postenId) outgoings += entry.Betrag;
-      if (entry.TarKontoId == postenId) income += entry.Betrag;
+    const CMovement movement = MovementOf(entry, postenId);
+    if (!movement.counts) return;
+    if (entry.Bestaetigt != 0) {
+      record.confirmedIncome += movement.in;
+      record.confirmedOutgoings += movement.out;
+      ++record.confirmedEntries;
     } else {
-      return;
+      record.unconfirmedIncome += movement.in;
+      record.unconfirmedOutgoings += movement.out;
+      ++record.unconfirmedEntries;
     }
-    ++(confirmed ? record.confirmedEntries : record.unconfirmedEntries);
   }
 
   // The record starts with what the month before ends with, unless its
@@ -238,4 +255,14 @@ void RecomputeAfterEntryChange(const CAccountContext& context, const CVorgang* b
   }
   from = std::max(from, context.window.first);
   for (int id : accounts) Recompute(context, id, from);
+}
+
+double BalanceOnDay(const CAccountContext& context, const CBestandsdaten& record, const CDate& day) {
+  double balance = record.Betrag;
+  for (const CVorgang* entry : context.entries.EntriesOfAccount(record.PostenId, record.MonatId)) {
+    if (entry->Bestaetigt == 0 || entry->IsPaidInOtherMonth() || day < entry->Datum) continue;
+    const CMovement movement = MovementOf(*entry, record.PostenId);
+    balance += movement.in - movement.out;
+  }
+  return balance;
 }

@@ -64,3 +64,7 @@ CVorgang& BookCorrectionEntry(const CAccountContext& context, int postenId, int 
 // account the entry moved before (null for a new entry) or moves now, from
 // the earlier of the two months.
 void RecomputeAfterEntryChange(const CAccountContext& context, const CVorgang* before, const CVorgang& after);
+
+// The record's start balance plus the confirmed movements of its month
+// captured up to the day (the correction entry included).
+double BalanceOnDay(const CAccountContext& context, const CBestandsdaten& record, const CDate& day);

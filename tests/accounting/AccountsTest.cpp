@@ -4,6 +4,7 @@
 
 #include "accounting/AccountChecks.h"
 #include "accounting/AccountComputation.h"
+#include "accounting/AccountInterest.h"
 #include "model/BookData.h"
 #include "model/BookDataTestSupport.h"
 #include "model/StringTable.h"
@@ -50,8 +51,10 @@ class AccountsTest : public ::testing::Test {
       account.FirstMonatId = from;
     }
   }
-  CVorgang& AddEntry(int month, int typ, double amount, int confirmed, int account, int target = 0) {
+  CVorgang& AddEntry(int month, int typ, double amount, int confirmed, int account, int target = 0, int day = 1) {
     CVorgang& entry = Entries().AppendNew();
+    const CDate::CYmd first = FirstDayOfMonth(month);
+    entry.Datum = CDate::FromYmd(first.year, first.month, day);
     entry.PostenId = Entries().NewPostenId(*bookData_.Database(), 1);
     entry.MonatId = month;
     entry.Typ = typ;
@@ -195,6 +198,25 @@ TEST_F(CorrectionQuestionTest, NoDropsTheCorrectionAndLeavesTheBalanceUnconfirme
   EXPECT_EQ(Account(1, kFebruary).Bestaetigt, 0);
   // The other account was not computed and keeps its correction.
   EXPECT_NE(FindCorrectionEntry(Entries(), 2, kJanuary), nullptr);
+}
+
+TEST_F(AccountsTest, TheBalanceOnADayCountsTheConfirmedMovesCapturedUpToIt) {
+  AddAccount(1, "Giro", kJanuary, kJanuary, 100.0);
+  AddEntry(kJanuary, 1, 50.0, 1, 1, 0, 10);
+  AddEntry(kJanuary, 2, 20.0, 1, 1, 0, 25);
+  AddEntry(kJanuary, 2, 5.0, 0, 1, 0, 5);
+  AddEntry(kJanuary, 5, 7.0, 1, 2, 1, 20);
+  EXPECT_EQ(Cents(BalanceOnDay(Context(), Account(1, kJanuary), CDate::FromYmd(2009, 1, 20))), 157.0);
+  EXPECT_EQ(Cents(BalanceOnDay(Context(), Account(1, kJanuary), CDate::FromYmd(2009, 1, 31))), 137.0);
+}
+
+TEST(AccountInterestMonthsTest, TheInterestPeriodOfTheRecordsMonth) {
+  CBestandsdatenRow account;
+  account.MonatId = kFebruary;
+  account.BerechnungAm = 2;
+  EXPECT_EQ(AccountInterestMonths(account), CMonthRange{});
+  account.CalcZins = 1;
+  EXPECT_EQ(AccountInterestMonths(account), (CMonthRange{kJanuary, kMarch}));
 }
 
 TEST_F(AccountsTest, AccountsWithoutConfirmationRequirementFollowTheComputationSilently) {
