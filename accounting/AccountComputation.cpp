@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "accounting/AccountInterest.h"
+#include "model/ActionPlanner.h"
 #include "model/BookData.h"
 #include "model/MonthMath.h"
 #include "model/StringTable.h"
@@ -178,7 +179,9 @@ class CAccountWalk {
 
 CAccountContext AccountContextOf(CBookData& bookData) {
   const CHaushaltsbuchRow& book = bookData.Book();
-  return CAccountContext{*bookData.Accounts(), *bookData.Entries(), bookData.Questions(), *bookData.Database(),
+  CActionPlanner* planner = bookData.Planner();
+  CQuestionStore& questions = planner ? planner->Questions() : bookData.Questions();
+  return CAccountContext{*bookData.Accounts(), *bookData.Entries(), questions, *bookData.Database(),
                          bookData.CurrentBookId(), CLoadWindow{book.FirstLoadMonatId, book.LastLoadMonatId}};
 }
 

@@ -24,8 +24,9 @@ struct CAccountContext {
   CLoadWindow window;  // the loaded months
 };
 
-// The context over the book data's collections, its current book and its
-// question store. REQUIRES: the collections exist and the database is open.
+// The context over the book data's collections, its current book and the
+// planner's question store (the book data's while it has no planner).
+// REQUIRES: the collections exist and the database is open.
 CAccountContext AccountContextOf(CBookData& bookData);
 
 inline constexpr int kAllAccounts = -1;
