@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/ActionPlanner.h"
+#include "model/BookData.h"
 #include "model/Messages.h"
 
 namespace {
@@ -97,6 +99,19 @@ bool PrepareCompleteDeletion(const CAccountContext& context, const CBestandsdate
   return references == 0 || QuestionString(107, MessageButtons::YesNo, references) == kAnswerYes;
 }
 
+int DeleteAccountCompletely(CBookData& bookData, int postenId) {
+  const CAccountContext context = AccountContextOf(bookData);
+  CBestandsdaten* first = nullptr;
+  for (CBestandsdaten& record : context.accounts)
+    if (!record.IsDeleted() && record.PostenId == postenId && (!first || record.MonatId < first->MonatId))
+      first = &record;
+  CActionPlanner* planner = bookData.Planner();
+  if (!first || !planner) return 0;
+  const CHaushaltsbuchRow& book = bookData.Book();
+  if (!PrepareCompleteDeletion(context, *first, book.FirstExistMonatId, book.LastExistMonatId)) return 0;
+  return planner->Run(CActionPlanner::kDeleteAccount, *first);
+}
+
 bool ChooseMainAccount(CDatabase& database, CHaushaltsbuchRow& book, int postenId) {
   if (book.HauptKontoId == postenId) return true;
   if (QuestionString(126, MessageButtons::YesNo) != kAnswerYes) return false;
@@ -118,6 +133,14 @@ int AccountChangeFlags(const CBestandsdatenRow& stored, const CBestandsdatenRow&
     flags |= kAccountChangeMasterData;
   if (stored.CheckErforderlich != edited.CheckErforderlich) flags |= kAccountChangeCheck;
   return flags | RangeFlags(stored, edited) | InterestFlags(stored, edited, interestEdited);
+}
+
+void ApplyAccountChange(CBestandsdaten& record, const CBestandsdatenRow& edited, bool interestEdited) {
+  record.changeFlags |= AccountChangeFlags(record, edited, interestEdited);
+  record.CopyAccountColumnsFrom(edited);
+  record.Betrag = edited.Betrag;
+  record.Bestaetigt = edited.Bestaetigt;
+  record.ZinsenMonat = edited.ZinsenMonat;
 }
 
 void CAccountCorrectionMode::SwitchOn(CBestandsdaten& record) {

@@ -33,6 +33,12 @@ bool CheckAccountChange(const CAccountContext& context, const CBestandsdaten& st
 bool PrepareCompleteDeletion(const CAccountContext& context, const CBestandsdaten& account, int firstExistMonthId,
                              int lastExistMonthId);
 
+// The checks of PrepareCompleteDeletion over the book data's months, then
+// planner request 19 with the account's first record, which marks the
+// account deleted in every month from its first one. Returns the request's
+// result, 0 when a check stopped it or the account has no live record.
+int DeleteAccountCompletely(CBookData& bookData, int postenId);
+
 // STRING 126 for an account that is not yet the main account; Yes stores it
 // as the book's HauptKontoId (only the book row). Returns whether it is the
 // main account afterwards.
@@ -42,6 +48,9 @@ bool ChooseMainAccount(CDatabase& database, CHaushaltsbuchRow& book, int postenI
 // `edited` differs from `stored`; interestEdited when the interest screen
 // was used.
 int AccountChangeFlags(const CBestandsdatenRow& stored, const CBestandsdatenRow& edited, bool interestEdited);
+// Writes the screen's values into the record (keys and in-memory state
+// stay) and adds the pending flags of what changed.
+void ApplyAccountChange(CBestandsdaten& record, const CBestandsdatenRow& edited, bool interestEdited);
 
 // The correction mode: entering a confirmed start balance that deviates
 // from the computed one.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "accounting/AccountChecks.h"
 #include "accounting/AccountComputation.h"
 #include "accounting/AccountPlannerOperations.h"
 #include "model/ActionPlanner.h"
@@ -106,6 +107,23 @@ TEST_F(AccountPlannerTest, ARangeChangeRemovesTheMonthsAfterTheNewLastMonth) {
   EXPECT_EQ(bookData_.Database()->Query("select max(MonatId) as n from Bestandsdaten;").Int("n"), M(6));
   EXPECT_EQ(bookData_.Accounts()->FindAccount(kAccount, M(7)), nullptr);
   EXPECT_EQ(Account(1).LastMonatId, M(6));
+}
+
+TEST_F(AccountPlannerTest, DeletingCompletelyRemovesTheAccountFromEveryMonthAfterTheQuestions) {
+  CVorgang& entry = bookData_.Entries()->NewEntry(*bookData_.Database(), 1, M(8));
+  entry.BetrKontoId = kAccount;
+  bookData_.Entries()->InvalidateIndex();
+  messages_.Answer({kAnswerYes, kAnswerNo, kAnswerYes, kAnswerYes});
+
+  EXPECT_EQ(DeleteAccountCompletely(bookData_, kAccount), 0);
+  EXPECT_FALSE(Account(8).IsDeleted());
+  EXPECT_EQ(DeleteAccountCompletely(bookData_, kAccount), 1);
+
+  for (int month = 1; month <= 8; ++month) EXPECT_TRUE(Account(month).IsDeleted()) << month;
+  const std::string references = StringTableMessage(107, 1);  // the entry of the last month counts
+  const std::string reallyDelete(StringTableText(112));
+  EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{reallyDelete, references, reallyDelete, references}));
+  EXPECT_EQ(DeleteAccountCompletely(bookData_, kAccount), 0);  // nothing left to delete
 }
 
 }  // namespace

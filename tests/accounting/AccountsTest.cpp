@@ -437,6 +437,24 @@ TEST(AccountChangeFlagsTest, EachChangedValueSetsItsFlags) {
   }
 }
 
+TEST(AccountChangeFlagsTest, ApplyingAChangeKeepsTheKeysAndAddsTheFlags) {
+  CBestandsdaten record;
+  record.PostenId = 3;
+  record.MonatId = kMarch;
+  record.changeFlags = kAccountChangeInterest;
+  record.confirmedIncome = 12.0;
+  CBestandsdatenRow edited = record;
+  edited.PostenId = 9;
+  edited.Bezeichnung = "Giro";
+  edited.Betrag = 4.0;
+  ApplyAccountChange(record, edited, false);
+  EXPECT_EQ(record.PostenId, 3);
+  EXPECT_EQ(record.Bezeichnung, "Giro");
+  EXPECT_EQ(record.Betrag, 4.0);
+  EXPECT_EQ(record.confirmedIncome, 12.0);
+  EXPECT_EQ(record.changeFlags, kAccountChangeInterest | kAccountChangeMasterData | kAccountChangeStartBalance);
+}
+
 TEST(AccountCorrectionModeTest, FinishingWithoutConfirmationRemovesTheCorrectionAndNoDropsTheRequest) {
   CBestandsdaten record;
   CAccountCorrectionMode mode;
