@@ -8,10 +8,11 @@
 
 namespace {
 
-bool NameTakenInMonth(CBestandsdatenList& accounts, const CBestandsdaten& edited) {
+// Accounts are found by their name in every loaded month, so a name counts
+// as taken wherever another account carries it.
+bool NameTaken(const CBestandsdatenList& accounts, const CBestandsdaten& edited) {
   for (const CBestandsdaten& record : accounts)
-    if (!record.IsDeleted() && record.MonatId == edited.MonatId && record.PostenId != edited.PostenId &&
-        record.Bezeichnung == edited.Bezeichnung)
+    if (!record.IsDeleted() && record.PostenId != edited.PostenId && record.Bezeichnung == edited.Bezeichnung)
       return true;
   return false;
 }
@@ -74,7 +75,7 @@ int CountAccountReferencesInMonths(CVorgangList& entries, int postenId, int firs
 
 bool CheckAccountChange(const CAccountContext& context, const CBestandsdaten& stored, CBestandsdaten& edited,
                         bool isNew) {
-  if (isNew && NameTakenInMonth(context.accounts, edited) &&
+  if (isNew && NameTaken(context.accounts, edited) &&
       QuestionString(129, MessageButtons::YesNo, edited.Bezeichnung) != kAnswerYes)
     return false;
   if (edited.FirstMonatId == 0) {

@@ -15,8 +15,8 @@ int CountAccountReferencesInMonths(CVorgangList& entries, int postenId, int firs
 
 // Applying an edited record: `stored` is the record as it is in the list,
 // `edited` the screen's values (corrected here where a check restores
-// them). For a new account STRING 129 asks when another account of the
-// month has the name; an empty first month is refused with STRING 104; a
+// them). For a new account STRING 129 asks when another account of a
+// loaded month has the name; an empty first month is refused with STRING 104; a
 // first month moved later needs the months losing the account loaded
 // (STRING 106, old first month restored) and asks STRING 107 when entries
 // there refer to it (No restores the old first month); a change of kind

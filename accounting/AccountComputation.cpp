@@ -42,9 +42,55 @@ void SetCorrectionAmount(CVorgang& correction, double amount, bool income) {
   correction.changed = 1;
 }
 
+void DropCorrectionEntry(CVorgang& correction) {
+  correction.MarkDeleted();
+  correction.changed = 1;
+}
+
+using CRun = std::vector<CBestandsdaten*>;
+
+void AddEntry(CBestandsdaten& record, const CVorgang& entry, int postenId) {
+  if (entry.IsCorrection()) {
+    record.correctionAmount += entry.Typ == kEntryIncome ? entry.Betrag : -entry.Betrag;
+    ++record.correctionEntries;
+    return;
+  }
+  // Paid in another month: it counts there.
+  if (entry.IsPaidInOtherMonth()) return;
+  const CMovement movement = MovementOf(entry, postenId);
+  if (!movement.counts) return;
+  if (entry.Bestaetigt != 0) {
+    record.confirmedIncome += movement.in;
+    record.confirmedOutgoings += movement.out;
+    ++record.confirmedEntries;
+  } else {
+    record.unconfirmedIncome += movement.in;
+    record.unconfirmedOutgoings += movement.out;
+    ++record.unconfirmedEntries;
+  }
+}
+
+// The entries of the run's months up to the account's last month, from
+// the entries' index by account and month.
+void CollectEntries(CVorgangList& entries, int postenId, const CRun& run) {
+  const int last = run.front()->LastMonatId;
+  for (CBestandsdaten* record : run) {
+    if (last != 0 && record->MonatId > last) break;
+    for (const CVorgang* entry : entries.EntriesOfAccount(postenId, record->MonatId))
+      AddEntry(*record, *entry, postenId);
+  }
+}
+
+// The sums of one record from its month's entries; its end balance stays.
+void SumMonth(CVorgangList& entries, CBestandsdaten& record) {
+  const double endBalance = record.BetragEndMonat;
+  record.ResetComputation();
+  record.BetragEndMonat = endBalance;
+  CollectEntries(entries, record.PostenId, CRun{&record});
+}
+
 // The records of every account concerned from the start month on, in month
-// order, and the live entries of those months by the account they move:
-// built once per computation, so no walk over all entries per record.
+// order, each account computed over its run of consecutive months.
 class CAccountWalk {
  public:
   CAccountWalk(const CAccountContext& context, int postenId, int fromMonthId) : context_(context) {
@@ -62,18 +108,7 @@ class CAccountWalk {
     for (auto& [id, records] : records_) ComputeAccount(id, ConsecutiveRun(records));
   }
 
-  // Only the sums of one record of the walk's first month, from that
-  // month's entries; its end balance stays.
-  void SumMonthOnly(CBestandsdaten& record) {
-    const double endBalance = record.BetragEndMonat;
-    record.ResetComputation();
-    record.BetragEndMonat = endBalance;
-    CollectEntries(record.PostenId, CRun{&record});
-  }
-
  private:
-  using CRun = std::vector<CBestandsdaten*>;
-
   // The records from the first one on without a gap in the months; the
   // months after a gap cannot be carried on.
   static CRun ConsecutiveRun(const CRun& records) {
@@ -87,7 +122,7 @@ class CAccountWalk {
 
   void ComputeAccount(int postenId, const CRun& run) {
     if (run.empty()) return;
-    CollectEntries(postenId, run);
+    CollectEntries(context_.entries, postenId, run);
     for (std::size_t i = 0; i < run.size(); ++i) {
       CBestandsdaten& record = *run[i];
       record.computationState = kComputed;
@@ -97,37 +132,6 @@ class CAccountWalk {
     run.back()->BetragEndMonat = run.back()->ComputedEndBalance();
     for (CBestandsdaten* record : run)
       if (record->CheckErforderlich == 0) record->Bestaetigt = 1;
-  }
-
-  // The entries of the run's months up to the account's last month.
-  void CollectEntries(int postenId, const CRun& run) {
-    const int last = run.front()->LastMonatId;
-    for (CBestandsdaten* record : run) {
-      if (last != 0 && record->MonatId > last) break;
-      for (const CVorgang* entry : context_.entries.EntriesOfAccount(postenId, record->MonatId))
-        AddEntry(*record, *entry, postenId);
-    }
-  }
-
-  static void AddEntry(CBestandsdaten& record, const CVorgang& entry, int postenId) {
-    if (entry.IsCorrection()) {
-      record.correctionAmount += entry.Typ == kEntryIncome ? entry.Betrag : -entry.Betrag;
-      ++record.correctionEntries;
-      return;
-    }
-    // Paid in another month: it counts there.
-    if (entry.IsPaidInOtherMonth()) return;
-    const CMovement movement = MovementOf(entry, postenId);
-    if (!movement.counts) return;
-    if (entry.Bestaetigt != 0) {
-      record.confirmedIncome += movement.in;
-      record.confirmedOutgoings += movement.out;
-      ++record.confirmedEntries;
-    } else {
-      record.unconfirmedIncome += movement.in;
-      record.unconfirmedOutgoings += movement.out;
-      ++record.unconfirmedEntries;
-    }
   }
 
   // The record starts with what the month before ends with, unless its
@@ -153,10 +157,7 @@ class CAccountWalk {
       if (correction) UpdateCorrectionAmount(*correction, previous.correctionAmount);
       return;
     }
-    if (correction) {
-      correction->MarkDeleted();
-      correction->changed = 1;
-    }
+    if (correction) DropCorrectionEntry(*correction);
     previous.correctionEntries = 0;
     previous.correctionAmount = 0.0;
     record.Betrag = previous.ComputedEndBalance();
@@ -202,14 +203,12 @@ void CorrectAccount(const CAccountContext& context, int postenId, int monthId) {
     return;
   }
   if (record->correctionRequest == kBookCorrection) {
-    CAccountWalk(context, postenId, previous->MonatId).SumMonthOnly(*previous);
+    SumMonth(context.entries, *previous);
     BookCorrectionEntry(context, postenId, previous->MonatId,
                         record->Betrag - previous->Betrag - previous->confirmedIncome + previous->confirmedOutgoings);
   } else if (record->correctionRequest == kRemoveCorrection) {
-    if (CVorgang* correction = FindCorrectionEntry(context.entries, postenId, previous->MonatId)) {
-      correction->MarkDeleted();
-      correction->changed = 1;
-    }
+    if (CVorgang* correction = FindCorrectionEntry(context.entries, postenId, previous->MonatId))
+      DropCorrectionEntry(*correction);
   }
   record->correctionRequest = kNoCorrection;
   Recompute(context, postenId, previous->MonatId);
