@@ -83,6 +83,21 @@ TEST_F(AccountPlannerTest, AConfirmedStartBalanceBecomesTheEndOfTheMonthBeforeWi
   EXPECT_EQ(Cents(Account(3).Betrag), 9701.0);  // earlier months keep theirs
 }
 
+TEST_F(AccountPlannerTest, AnEntryRequestRecomputesTheAccountFromTheEntrysMonth) {
+  CVorgang& expense = bookData_.Entries()->NewEntry(*bookData_.Database(), 1, M(3));
+  expense.BetrKontoId = kAccount;
+  expense.Betrag = 10.0;
+  expense.Bestaetigt = 1;
+  bookData_.Entries()->InvalidateIndex();
+
+  EXPECT_EQ(Planner().Run(CActionPlanner::kCorrectEntry, expense), 1);
+
+  EXPECT_EQ(Cents(Account(3).confirmedOutgoings), 10.0);
+  EXPECT_EQ(Cents(Account(3).Betrag), 9701.0);
+  EXPECT_EQ(Cents(Account(4).Betrag), 9691.0);
+  EXPECT_EQ(Cents(Account(8).BetragEndMonat), 9691.0);
+}
+
 TEST_F(AccountPlannerTest, ANoForTheFollowingMonthsHoldsAndNothingReachesEarlierMonths) {
   CBestandsdaten& may = Account(5);
   may.Bezeichnung = "Girokonto";
