@@ -115,10 +115,7 @@ void CBestandsdatenList::CopyIntoFollowingMonths(const CBestandsdaten& record, i
 }
 
 CBestandsdaten* CBestandsdatenList::FindAccount(int postenId, int monthId) {
-  if (monthId == kAllLoadedMonths) return FindLiveAccount(postenId, monthId);
-  for (CBestandsdaten& record : *this)
-    if (record.PostenId == postenId && record.MonatId == monthId) return &record;
-  return nullptr;
+  return monthId == kAllLoadedMonths ? FindLiveAccount(postenId, monthId) : FindPosten(postenId, monthId);
 }
 
 const CBestandsdaten* CBestandsdatenList::FindAccount(int postenId, int monthId) const {

@@ -4,7 +4,7 @@
 
 namespace {
 
-// The record of the month, or with kAnyLoadedMonth the first live one.
+// The contract record of the month, or with kAnyLoadedMonth the first live one.
 template <class List>
 auto* FindRecord(List* list, int postenId, int monthId) {
   using Record = std::remove_reference_t<decltype(*list->begin())>;
@@ -18,7 +18,8 @@ auto* FindRecord(List* list, int postenId, int monthId) {
 }  // namespace
 
 CBestandsdaten* CPlannerRecordOperations::FindAccount(int postenId, int monthId) {
-  return FindRecord(bookData_.Accounts(), postenId, monthId);
+  CBestandsdatenList* accounts = bookData_.Accounts();
+  return accounts ? accounts->FindAccount(postenId, monthId) : nullptr;
 }
 
 CVertrag* CPlannerRecordOperations::FindContract(int postenId, int monthId) {
@@ -27,13 +28,7 @@ CVertrag* CPlannerRecordOperations::FindContract(int postenId, int monthId) {
 
 CVorgang* CPlannerRecordOperations::FindContractEntry(int contractId, int monthId, bool includeReserve) {
   CVorgangList* entries = bookData_.Entries();
-  if (!entries) return nullptr;
-  for (CVorgang& entry : *entries) {
-    if (entry.IsDeleted() || entry.RefVertragPostenId != contractId || entry.MonatId != monthId) continue;
-    if (entry.Typ == 4 && !includeReserve) continue;
-    return &entry;
-  }
-  return nullptr;
+  return entries ? entries->FindContractEntry(contractId, monthId, includeReserve) : nullptr;
 }
 
 void CPlannerRecordOperations::DeleteEntry(CVorgang& entry) {

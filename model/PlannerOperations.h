@@ -16,7 +16,7 @@ class CVertrag;
 class CVorgang;
 
 // Month argument of the find operations that stands for any loaded month.
-inline constexpr int kAnyLoadedMonth = -1;
+inline constexpr int kAnyLoadedMonth = kAllLoadedMonths;
 
 // A range of month ids; first 0 means none.
 struct CMonthSpan {
