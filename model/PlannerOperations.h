@@ -10,6 +10,8 @@
 // records; they stay valid until the record's month is unloaded or a store
 // lets deleted records go.
 
+#include "model/MonthRecordList.h"
+
 class CBestandsdaten;
 class CBookData;
 class CVertrag;
