@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "accounting/AccountInterest.h"
+#include "accounting/EntryEdit.h"
 #include "model/ActionPlanner.h"
 #include "model/BookData.h"
 #include "model/MonthMath.h"
@@ -247,16 +248,21 @@ CVorgang& BookCorrectionEntry(const CAccountContext& context, int postenId, int 
   return *correction;
 }
 
-void RecomputeAfterEntryChange(const CAccountContext& context, const CVorgang* before, const CVorgang& after) {
-  std::vector<int> accounts = after.AccountIds();
-  int from = after.MonatId;
-  if (before) {
-    for (int id : before->AccountIds())
-      if (std::find(accounts.begin(), accounts.end(), id) == accounts.end()) accounts.push_back(id);
-    from = std::min(from, before->MonatId);
+void RecomputeAffectedAccounts(const CAccountContext& context, const std::vector<CAccountMonth>& affected) {
+  std::map<int, int> fromMonth;  // account → earliest month touched
+  for (const CAccountMonth& touched : affected) {
+    auto [it, inserted] = fromMonth.emplace(touched.accountId, touched.monthId);
+    if (!inserted) it->second = std::min(it->second, touched.monthId);
   }
-  from = std::max(from, context.window.first);
-  for (int id : accounts) Recompute(context, id, from);
+  for (const auto& [accountId, from] : fromMonth)
+    if (accountId != 0) Recompute(context, accountId, std::max(from, context.window.first));
+}
+
+void RecomputeAfterEntryChange(const CAccountContext& context, const CVorgang* before, const CVorgang& after) {
+  std::vector<CAccountMonth> affected;
+  if (before) AddAffectedAccounts(*before, affected);
+  AddAffectedAccounts(after, affected);
+  RecomputeAffectedAccounts(context, affected);
 }
 
 double BalanceOnDay(const CAccountContext& context, const CBestandsdaten& record, const CDate& day) {

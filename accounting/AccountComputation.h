@@ -4,6 +4,8 @@
 // erfasste Einahmen"/"Nicht erfasste Ausgaben") that book the difference to
 // a confirmed start balance in the month before. User-interface thread only.
 
+#include <vector>
+
 #include "accounting/Bestandsdaten.h"
 #include "accounting/Vorgang.h"
 #include "model/MonthWindow.h"
@@ -61,6 +63,16 @@ CVorgang* FindCorrectionEntry(CVorgangList& entries, int postenId, int monthId);
 // (x > 0 an income of x, else an expense of -x); returns it, marked changed.
 CVorgang& BookCorrectionEntry(const CAccountContext& context, int postenId, int monthId, double amount);
 
+// One account in one month.
+struct CAccountMonth {
+  int accountId = 0;
+  int monthId = 0;
+  friend auto operator<=>(const CAccountMonth&, const CAccountMonth&) = default;
+};
+
+// Recomputes each account of the list from the earliest of its months (not
+// before the first loaded month): what an entry change reports as touched.
+void RecomputeAffectedAccounts(const CAccountContext& context, const std::vector<CAccountMonth>& affected);
 // After an entry was made, changed, moved or deleted: recomputes every
 // account the entry moved before (null for a new entry) or moves now, from
 // the earlier of the two months.

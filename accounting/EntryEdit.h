@@ -6,11 +6,12 @@
 //
 // Nothing here runs the planner: every operation reports which accounts of
 // which months the change touched, so the caller corrects each of them
-// (planner request 7 per account and month). User-interface thread only.
+// (RecomputeAffectedAccounts, or planner request 7 per account and month). User-interface thread only.
 
 #include <string>
 #include <vector>
 
+#include "accounting/AccountComputation.h"
 #include "accounting/Vorgang.h"
 #include "storage/Date.h"
 
@@ -30,12 +31,6 @@ struct CEntryValues {
   int TarKontoId = 0;
 };
 
-// One account in one month.
-struct CAccountMonth {
-  int accountId = 0;
-  int monthId = 0;
-  friend auto operator<=>(const CAccountMonth&, const CAccountMonth&) = default;
-};
 
 struct CEntryChange {
   bool applied = false;
