@@ -3,88 +3,18 @@
 // months.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "bench/support/GeneratedBook.h"
 #include "model/BookData.h"
 #include "model/Clock.h"
-#include "model/MonthMath.h"
-#include "storage/Schema.h"
-#include "storage/Tables.h"
-#include "storage/Transaction.h"
 
 namespace {
 
-constexpr int kFirstMonth = 97;  // January 2009
-constexpr int kMonths = 120;
-constexpr int kWindowFirst = kFirstMonth + 100;
-constexpr int kWindowLast = kWindowFirst + 11;
-
-void WriteBook(CDatabase& database) {
-  CHaushaltsbuchRow book;
-  book.BuchId = 1;
-  book.IsCurrentBook = 1;
-  book.FirstExistMonatId = kFirstMonth;
-  book.LastExistMonatId = kFirstMonth + kMonths - 1;
-  book.FirstLoadMonatId = kWindowFirst;
-  book.LastLoadMonatId = kWindowLast;
-  book.AktMonatId = kWindowFirst + 6;
-  book.Insert(database, 1);
-}
-
-void WriteMonth(CDatabase& database, int monthId) {
-  CMonatRow month;
-  month.BuchId = 1;
-  month.MonatId = monthId;
-  month.Bezeichnung = MonthKey(monthId);
-  month.Insert(database, 1);
-  for (int posten = 1; posten <= 20; ++posten) {
-    CBestandsdatenRow account;
-    account.PostenId = posten;
-    account.MonatId = monthId;
-    account.Bezeichnung = "Konto " + std::to_string(posten);
-    account.Betrag = 1000.0 + posten;
-    account.Insert(database, 1);
-    CVertragRow contract;
-    contract.PostenId = posten;
-    contract.MonatId = monthId;
-    contract.Bezeichnung = "Vertrag " + std::to_string(posten);
-    contract.Betrag = 10.0 * posten;
-    contract.Insert(database, 1);
-  }
-  for (int posten = 1; posten <= 150; ++posten) {
-    CVorgangRow entry;
-    entry.PostenId = monthId * 1000 + posten;
-    entry.MonatId = monthId;
-    entry.Bezeichnung = "Vorgang";
-    entry.Betrag = posten;
-    entry.Insert(database, 1);
-  }
-}
-
-class CGeneratedBook {
- public:
-  CGeneratedBook() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pellwick-bench-XXXXXX").string();
-    directory_ = mkdtemp(pattern.data());
-    auto database = CreateDatabase((directory_ / "Pellwick.db").string());
-    CTransaction transaction(*database);
-    WriteBook(*database);
-    for (int monthId = kFirstMonth; monthId < kFirstMonth + kMonths; ++monthId) WriteMonth(*database, monthId);
-    transaction.Commit();
-  }
-  ~CGeneratedBook() { std::filesystem::remove_all(directory_); }
-  std::string Directory() const { return directory_.string(); }
-
- private:
-  std::filesystem::path directory_;
-};
-
 const CGeneratedBook& GeneratedBook() {
-  static const CGeneratedBook book;
+  static const CGeneratedBook book(CGeneratedBookShape{.windowFirst = 97 + 100, .windowLast = 97 + 111});
   return book;
 }
 
