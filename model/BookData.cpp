@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "accounting/ContractPlannerOperations.h"
 #include "model/ActionPlanner.h"
 #include "model/ColorTable.h"
 #include "model/DatabaseLocation.h"
@@ -75,6 +76,7 @@ int CBookData::StartUp() {
     std::filesystem::create_directory(location.directory, ignored);
   debugLog_->Open(CProgramDirectory(programDirectory_).DebugLogPath());
   planner_ = std::make_unique<CActionPlanner>(*this);
+  plannerOperations_ = MakePlannerOperations(*this);
   noBook_ = 1;
   if (!std::filesystem::exists(location.fullPath)) {
     database_ = CreateDatabase(location.fullPath);
