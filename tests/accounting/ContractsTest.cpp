@@ -198,6 +198,12 @@ TEST_F(ContractsTest, ADayCycleMakesAnEntryForEveryDueDateOfTheMonth) {
     dates.push_back(entry->Datum);
   }
   EXPECT_EQ(dates, (std::vector<CDate>{Ymd(2007, 3, 1), Ymd(2007, 3, 15), Ymd(2007, 3, 29)}));
+
+  // A cycle of 0 days has no due dates: the renewal ends and removes them.
+  march.AnzZahlungen = 0;
+  march.changeFlags = kContractChangePayment;
+  CreateDueEntries(Context(), march);
+  EXPECT_TRUE(Due(kMarch2007).empty());
 }
 
 TEST_F(ContractsTest, TheChecksRefuseWithTheirMessages) {
