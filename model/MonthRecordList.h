@@ -82,11 +82,16 @@ class CMonthRecordList : public CRecordList<T> {
   int HighestPostenId() const { return highestPostenId_; }
   void NotePostenId(int postenId) { highestPostenId_ = std::max(highestPostenId_, postenId); }
   // A PostenId no record of the book has, in memory or in any month of the
-  // database (also those not loaded); it counts as given out.
+  // database (also those not loaded); it counts as given out. The database
+  // is asked once per list: every row added since came through this program
+  // and so through a list that noted its id.
   int NewPostenId(CDatabase& database, int bookId) {
-    const CResult result = database.Query(StrFormat(T::kHighestIdSql, bookId));
-    const int stored = result.AtEnd() || result.IsNull("n") ? 0 : result.Int("n");
-    NotePostenId(std::max(stored, highestPostenId_) + 1);
+    if (!databaseConsulted_) {
+      const CResult result = database.Query(StrFormat(T::kHighestIdSql, bookId));
+      NotePostenId(result.AtEnd() || result.IsNull("n") ? 0 : result.Int("n"));
+      databaseConsulted_ = true;
+    }
+    NotePostenId(highestPostenId_ + 1);
     return highestPostenId_;
   }
 
@@ -96,4 +101,5 @@ class CMonthRecordList : public CRecordList<T> {
   }
 
   int highestPostenId_ = 0;
+  bool databaseConsulted_ = false;
 };
