@@ -39,6 +39,8 @@ void BM_NameChangeOfOneAccountIntoAllMonths(benchmark::State& state) {
     account->changeFlags |= kAccountChangeMasterData;
     if (bookData->Planner()->Run(1) != 1) state.SkipWithError("request 1 found nothing to do");
     state.PauseTiming();
+    const CBestandsdaten* first = bookData->Accounts()->FindAccount(1, GeneratedBook().Shape().firstMonth);
+    if (!first || first->Bezeichnung != account->Bezeichnung) state.SkipWithError("the name did not reach month 1");
     bookData.reset();
     state.ResumeTiming();
   }
@@ -56,6 +58,11 @@ void BM_AmountChangeOfOneContractRenewsItsDueEntries(benchmark::State& state) {
     bookData->Planner()->Questions().SetAnswer(contractId * kQuestionContractChanges, kAnswerYes);
     if (bookData->Planner()->Run(2) != 1) state.SkipWithError("request 2 found nothing to do");
     state.PauseTiming();
+    const int lastMonth = GeneratedBook().Shape().firstMonth + GeneratedBook().Shape().months - 1;
+    const CVertrag* last = bookData->Contracts()->FindPosten(contractId, lastMonth);
+    if (!last || last->Betrag != contract->Betrag) state.SkipWithError("the amount did not reach the last month");
+    if (!bookData->Entries()->FindContractEntry(contractId, lastMonth, false))
+      state.SkipWithError("no due entry in the last month");
     bookData.reset();
     state.ResumeTiming();
   }
