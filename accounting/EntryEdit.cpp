@@ -98,6 +98,7 @@ CEntryChange CEntryEditor::Apply(CVorgang& entry, const CEntryValues& values, bo
   SortUnique(change.affected);
   change.applied = true;
   change.entry = result;
+  RecomputeAffectedAccounts(AccountContextOf(book_), change.affected);
   return change;
 }
 
@@ -140,5 +141,6 @@ CEntryChange CEntryEditor::Delete(CVorgang& entry) {
   book_.Entries()->InvalidateIndex();
   SortUnique(change.affected);
   change.applied = true;
+  RecomputeAffectedAccounts(AccountContextOf(book_), change.affected);
   return change;
 }

@@ -4,9 +4,10 @@
 // screen's values, moving an entry into the month of its capture date, and
 // paying a contract's due entry in another month than it is due.
 //
-// Nothing here runs the planner: every operation reports which accounts of
-// which months the change touched, so the caller corrects each of them
-// (RecomputeAffectedAccounts, or planner request 7 per account and month). User-interface thread only.
+// Nothing here runs the planner. Every operation recomputes the accounts of
+// every month the change touched (both ends of a transfer, old and new
+// month) and reports them; booking corrections for confirmed balances is the
+// caller's (planner request 7). User-interface thread only.
 
 #include <string>
 #include <vector>

@@ -213,3 +213,19 @@ TEST_F(EntryEditTest, APaymentWhoseDueMonthIsNotLoadedIsRefusedWithItsMonth) {
 }
 
 }  // namespace
+
+TEST_F(EntryEditTest, AMovedEntryLeavesTheOldMonthsAccountAndReachesTheNewOnes) {
+  CVorgang& entry = AddEntry(kApril, kEntryExpense, 30.0, CDate::FromYmd(2007, 4, 10));
+  RecomputeAffectedAccounts(AccountContextOf(*book_), {{1, kApril}});
+  EXPECT_NEAR(book_->Accounts()->FindAccount(1, kApril)->confirmedOutgoings, 30.0, 0.005);
+
+  CEntryValues values = ValuesOf(entry);
+  values.Datum = CDate::FromYmd(2007, 5, 3);
+  messages_.Answer(kAnswerYes);
+  ASSERT_TRUE(editor_->Apply(entry, values, false).applied);
+  EXPECT_NEAR(book_->Accounts()->FindAccount(1, kApril)->confirmedOutgoings, 0.0, 0.005);
+  EXPECT_NEAR(book_->Accounts()->FindAccount(1, kMay)->confirmedOutgoings, 30.0, 0.005);
+
+  editor_->Delete(*Entries().EntriesOfMonth(kMay).back());
+  EXPECT_NEAR(book_->Accounts()->FindAccount(1, kMay)->confirmedOutgoings, 0.0, 0.005);
+}
