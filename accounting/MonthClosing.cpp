@@ -264,6 +264,16 @@ void ChainGrowth(const std::vector<CMonatRow*>& months) {
     months[at]->Zuwachs = months[at + 1]->Vermoegen - months[at]->Vermoegen;
 }
 
+void CloseLoadedMonths(CMonatList& months, const CMonthCollections& collections) {
+  std::vector<CMonatRow*> evaluated;
+  for (CMonat& month : months) {
+    if (!month.loaded || month.IsDeleted()) continue;
+    CMonthClosing(collections, month.MonatId, CClosingOptions{}).WriteSums(month);
+    evaluated.push_back(&month);
+  }
+  ChainGrowth(evaluated);
+}
+
 std::string ClosingCaption(int monthId, const std::string& accountName, const CClosingOptions& options) {
   std::string caption = StrFormat("für %s", MonthLabel(monthId).c_str());
   if (options.accountFilter != 0) caption += StrFormat(", nur %s", accountName.c_str());

@@ -109,6 +109,10 @@ class CMonthClosing {
 // left out by the caller.
 void ChainGrowth(const std::vector<CMonatRow*>& months);
 
+// Closes every loaded month that is not deleted without filter or options,
+// writes its sums into its row and chains the growth over them.
+void CloseLoadedMonths(CMonatList& months, const CMonthCollections& collections);
+
 // "für %s" with the month label, ", nur %s" with the account's name when one
 // account is shown, ", Jahresdurchschnitt", ", Verträge termingenau".
 std::string ClosingCaption(int monthId, const std::string& accountName, const CClosingOptions& options);

@@ -173,6 +173,22 @@ TEST_F(MonthClosingTest, RowsOrderByKindStateAndIdWithLargeIds) {
   EXPECT_LT(last, expenses);
 }
 
+TEST_F(MonthClosingTest, AccountFilterListsOnlyThatAccountAndItsEntries) {
+  Account(1, kAccountAssets, 100.0);
+  Account(2, kAccountAssets, 900.0);
+  Entry(1, kEntryIncome, 60.0, 1);
+  Entry(2, kEntryIncome, 500.0, 2);
+  Entry(3, kEntryExpense, 20.0, 0);
+
+  const CMonthClosing closing = Close({.accountFilter = 2});
+  EXPECT_DOUBLE_EQ(closing.TotalAssets(), 900.0);
+  EXPECT_DOUBLE_EQ(closing.Profit(), 500.0);
+  EXPECT_EQ(FindRow(closing, kClosingAssets, kClosingConfirmed, 1), nullptr);
+  EXPECT_EQ(FindRow(closing, kClosingIncome, kClosingConfirmed, 1), nullptr);
+  EXPECT_EQ(FindRow(closing, kClosingUncaptured, kClosingSummary, 1), nullptr);
+  EXPECT_NE(FindRow(closing, kClosingUncaptured, kClosingConfirmed, 2), nullptr);
+}
+
 TEST(ClosingGrowthTest, ChainsEvaluatedMonthsAndTheCaption) {
   CMonatRow first, second, third;
   first.Vermoegen = 100.0;
