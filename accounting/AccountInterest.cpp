@@ -68,12 +68,6 @@ double StartBalanceOf(const CAccountContext& context, const CBestandsdaten& reco
   return previous->ComputedEndBalance();
 }
 
-// The first month of the period in which the account exists (by its first
-// month; 0 counts as always).
-int FirstMonthOfAccountIn(const CMonthRange& period, const CBestandsdaten& record) {
-  return std::max(period.first, record.FirstMonatId);
-}
-
 void DropEarlierInterestAndFees(const CAccountContext& context, int postenId, const CMonthRange& period) {
   for (int month = period.first; month < period.last; month = NextMonthId(month)) {
     CVorgang* earlier = FindInterestAndFeesEntry(context.entries, postenId, month);
@@ -93,9 +87,61 @@ std::vector<double> ComputedInterestOfPeriod(const CAccountContext& context, int
   return amounts;
 }
 
+// The period the record's month closes, from the period's first month in
+// which the account exists, with the fixed costs of the record that opens
+// it. None when the month closes no period, when the period reaches before
+// the first loaded month while the account existed then (that interest is
+// not in memory) or when no month of it computes interest.
+std::optional<CInterestPeriodBooking> BookablePeriod(const CAccountContext& context, const CBestandsdaten& record) {
+  const int closing = record.MonatId;
+  if (!ClosesInterestPeriod(record.BerechnungAm, closing) || closing > context.window.last) return std::nullopt;
+  const std::optional<CMonthRange> period = InterestPeriodOf(record.BerechnungAm, closing);
+  const int from = std::max(period->first, record.FirstMonatId);
+  if (from < context.window.first) return std::nullopt;
+  const auto accountOfMonth = [&](int monthId) -> const CBestandsdatenRow* {
+    return context.accounts.FindLiveAccount(record.PostenId, monthId);
+  };
+  for (const CInterestPeriodBooking& booking : InterestPeriodsToBook(from, closing, accountOfMonth))
+    if (booking.period.last == closing) return CInterestPeriodBooking{{from, closing}, booking.fixedCosts};
+  return std::nullopt;
+}
+
+// The entries list rebuilds its index after every new entry. When the
+// record's month lacks an interest entry, the walk is about to make one in
+// each of the following months too: they are all made here at once, before
+// the next lookup, and take their amounts when the walk reaches their month.
+void MakeMissingInterestEntries(const CAccountContext& context, const CBestandsdaten& record) {
+  const bool computedMissing =
+      record.CalcZins != 0 && !FindComputedInterestEntry(context.entries, record.PostenId, record.MonatId);
+  const bool feesMissing =
+      BookablePeriod(context, record) && !FindInterestAndFeesEntry(context.entries, record.PostenId, record.MonatId);
+  if (!computedMissing && !feesMissing) return;
+  std::vector<int> computedMonths;
+  std::vector<int> feesMonths;
+  for (int month = record.MonatId; month <= context.window.last; month = NextMonthId(month)) {
+    const CBestandsdaten* account = context.accounts.FindLiveAccount(record.PostenId, month);
+    if (!account) break;
+    if (account->CalcZins != 0 && !FindComputedInterestEntry(context.entries, record.PostenId, month))
+      computedMonths.push_back(month);
+    if (BookablePeriod(context, *account) && !FindInterestAndFeesEntry(context.entries, record.PostenId, month))
+      feesMonths.push_back(month);
+  }
+  for (int month : computedMonths) {
+    CVorgang& made = NewInterestEntry(context, record.PostenId, month);
+    made.Typ = kEntryReserveShare;
+    made.Bezeichnung = ComputedInterestText(record.Bezeichnung, 0.0);
+  }
+  for (int month : feesMonths) {
+    CVorgang& made = NewInterestEntry(context, record.PostenId, month);
+    made.Typ = kEntryIncome;
+    made.Bezeichnung = InterestAndFeesText(record.Bezeichnung);
+  }
+}
+
 }  // namespace
 
 void BookAccountInterest(const CAccountContext& context, CBestandsdaten& record) {
+  MakeMissingInterestEntries(context, record);
   if (record.CalcZins != 0) {
     const CDailyBalances balances = AccountDailyBalances(context, record, StartBalanceOf(context, record));
     BookMonthInterest(context, record, MonthInterest(record, balances));
@@ -144,21 +190,11 @@ CVorgang* BookMonthInterest(const CAccountContext& context, const CBestandsdaten
 }
 
 void BookInterestPeriod(const CAccountContext& context, const CBestandsdaten& record) {
-  const int closing = record.MonatId;
-  if (!ClosesInterestPeriod(record.BerechnungAm, closing)) return;
-  const std::optional<CMonthRange> period = InterestPeriodOf(record.BerechnungAm, closing);
-  if (!period || FirstMonthOfAccountIn(*period, record) < context.window.first) return;
-  const int from = FirstMonthOfAccountIn(*period, record);
-  const auto accountOfMonth = [&](int monthId) -> const CBestandsdatenRow* {
-    return context.accounts.FindLiveAccount(record.PostenId, monthId);
-  };
-  for (const CInterestPeriodBooking& booking : InterestPeriodsToBook(from, closing, accountOfMonth)) {
-    if (booking.period.last != closing) continue;
-    const CMonthRange booked{from, closing};
-    DropEarlierInterestAndFees(context, record.PostenId, booked);
-    const std::vector<double> interest = ComputedInterestOfPeriod(context, record.PostenId, booked);
-    SetInterestAndFees(context, record.PostenId, closing, InterestPeriodAmount(booking.fixedCosts, interest));
-  }
+  const std::optional<CInterestPeriodBooking> booking = BookablePeriod(context, record);
+  if (!booking) return;
+  DropEarlierInterestAndFees(context, record.PostenId, booking->period);
+  const std::vector<double> interest = ComputedInterestOfPeriod(context, record.PostenId, booking->period);
+  SetInterestAndFees(context, record.PostenId, record.MonatId, InterestPeriodAmount(booking->fixedCosts, interest));
 }
 
 CVorgang* SetInterestAndFees(const CAccountContext& context, int postenId, int monthId, double amount) {
