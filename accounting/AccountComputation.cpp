@@ -14,26 +14,6 @@
 
 namespace {
 
-struct CMovement {
-  double in = 0.0;
-  double out = 0.0;
-  bool counts = false;
-};
-
-// What an entry moves on the account: incomes and expenses by their type,
-// a transfer out of or into it. Consumptions, reserve shares and computed
-// interest move no balance.
-CMovement MovementOf(const CVorgang& entry, int postenId) {
-  switch (entry.Typ) {
-    case kEntryIncome: return {entry.Betrag, 0.0, true};
-    case kEntryExpense: return {0.0, entry.Betrag, true};
-    case kEntryTransfer:
-      return {entry.TarKontoId == postenId ? entry.Betrag : 0.0, entry.SrcKontoId == postenId ? entry.Betrag : 0.0,
-              true};
-    default: return {};
-  }
-}
-
 constexpr double kCent = 0.01;
 
 void SetCorrectionAmount(CVorgang& correction, double amount, bool income) {
@@ -273,4 +253,15 @@ double BalanceOnDay(const CAccountContext& context, const CBestandsdaten& record
     balance += movement.in - movement.out;
   }
   return balance;
+}
+
+CMovement MovementOf(const CVorgang& entry, int postenId) {
+  switch (entry.Typ) {
+    case kEntryIncome: return {entry.Betrag, 0.0, true};
+    case kEntryExpense: return {0.0, entry.Betrag, true};
+    case kEntryTransfer:
+      return {entry.TarKontoId == postenId ? entry.Betrag : 0.0, entry.SrcKontoId == postenId ? entry.Betrag : 0.0,
+              true};
+    default: return {};
+  }
 }

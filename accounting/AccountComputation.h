@@ -63,6 +63,16 @@ CVorgang* FindCorrectionEntry(CVorgangList& entries, int postenId, int monthId);
 // (x > 0 an income of x, else an expense of -x); returns it, marked changed.
 CVorgang& BookCorrectionEntry(const CAccountContext& context, int postenId, int monthId, double amount);
 
+// What an entry moves on an account: incomes and expenses by their type, a
+// transfer out of or into it. Consumptions, reserve shares and computed
+// interest move no balance (counts false).
+struct CMovement {
+  double in = 0.0;
+  double out = 0.0;
+  bool counts = false;
+};
+CMovement MovementOf(const CVorgang& entry, int postenId);
+
 // One account in one month.
 struct CAccountMonth {
   int accountId = 0;

@@ -44,13 +44,8 @@ CVorgang& NewInterestEntry(const CAccountContext& context, int postenId, int mon
 
 // What a counted entry moves on the account: positive into it.
 double BalanceChangeOf(const CVorgang& entry, int postenId) {
-  switch (entry.Typ) {
-    case kEntryIncome: return entry.Betrag;
-    case kEntryExpense: return -entry.Betrag;
-    case kEntryTransfer:
-      return (entry.TarKontoId == postenId ? entry.Betrag : 0.0) - (entry.SrcKontoId == postenId ? entry.Betrag : 0.0);
-    default: return 0.0;
-  }
+  const CMovement movement = MovementOf(entry, postenId);
+  return movement.in - movement.out;
 }
 
 bool CountsForInterest(const CVorgang& entry) {
