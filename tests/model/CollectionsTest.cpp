@@ -28,12 +28,12 @@ TEST_F(CollectionsTest, BookListsKeepTheirBookAndContinueTheHighestId) {
 
   CReportList loaded;
   EXPECT_EQ(loaded.LoadBook(*database_, 1), 2);
-  EXPECT_EQ(loaded.HighestId(), 2);
-  EXPECT_EQ(loaded.FindId(1)->AnzTage, 7);
-  loaded.FindId(2)->MarkDeleted();
+  EXPECT_EQ(loaded.HighestId(), 4);  // ids 1 and 2 belong to the built-in rules
+  EXPECT_EQ(loaded.FindId(3)->AnzTage, 7);
+  loaded.FindId(4)->MarkDeleted();
   loaded.Store(*database_, 1);
   EXPECT_EQ(loaded.Count(), 1);
-  EXPECT_EQ(loaded.New(1).ReportId, 3);  // the deleted id is not given out again
+  EXPECT_EQ(loaded.New(1).ReportId, 5);  // the deleted id is not given out again
   EXPECT_EQ(Count("select count(*) as n from Report;"), 2);
 
   CEinheitList units;
