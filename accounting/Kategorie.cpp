@@ -6,7 +6,7 @@ CKategorie& CKategorieList::New(const std::string& description) {
   return kategorie;
 }
 
-std::string CKategorieList::Description(int kategorieId) {
+std::string CKategorieList::Description(int kategorieId) const {
   const CKategorie* kategorie = FindId(kategorieId);
   return kategorie ? kategorie->Beschreibung : std::string();
 }

@@ -16,5 +16,5 @@ class CKategorieList : public CBookRecordList<CKategorie, &CKategorieRow::Katego
   // Appends a category with the next id and the description.
   CKategorie& New(const std::string& description);
   // The description of the category, or the empty text.
-  std::string Description(int kategorieId);
+  std::string Description(int kategorieId) const;
 };
