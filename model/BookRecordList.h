@@ -50,6 +50,14 @@ class CBookRecordList : public CRecordList<T> {
     return nullptr;
   }
   const T* FindId(int id) const { return const_cast<CBookRecordList*>(this)->FindId(id); }
+  // The record a list screen shows at that row: the row-th record (from 0)
+  // that is not deleted; null when there is none.
+  T* FindAtListPosition(int row) {
+    if (row < 0) return nullptr;
+    for (T& record : *this)
+      if (!record.IsDeleted() && row-- == 0) return &record;
+    return nullptr;
+  }
 
   // The highest id read, seeded or given out.
   int HighestId() const { return highestId_; }

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr const char* kUncaptured = "Nicht erfasste Einahmen/Ausgaben";
-
 const char* LimitWord(int flagObenUnten) {
   return flagObenUnten == kReportNotBelow ? "unterschreitet " : "übersteigt";
 }
@@ -140,7 +138,7 @@ CRuleLine RuleLine(const CReport& rule, const CVertragList& contracts, const CKa
                                          : "Vertrag: " + contracts.ContractName(rule.VertragId);
       break;
     case kReportCategory:
-      line.watched = rule.KategorieId == 0 ? kUncaptured
+      line.watched = rule.KategorieId == 0 ? CKategorieList::kUncaptured
                                            : "Summe Kategorie: " + categories.Description(rule.KategorieId);
       break;
     default:
