@@ -141,16 +141,25 @@ int CBookData::LoadCurrentBook() {
 }
 
 bool CBookData::LoadBookRow() {
-  CResult result = database_->Query("select * from [Haushaltsbuch]");
-  if (result.AtEnd()) return false;
-  CHaushaltsbuchRow row;
-  for (; !result.AtEnd(); result.MoveNext()) {
-    row.ReadRow(result);
-    if (row.IsCurrentBook == 1) break;
-  }
-  book_ = row;
+  std::optional<CHaushaltsbuchRow> row =
+      ReadBookRow([](const CHaushaltsbuchRow& book) { return book.IsCurrentBook == 1; }, true);
+  if (!row) return false;
+  book_ = *row;
   currentBookId_ = book_.BuchId;
   return true;
+}
+
+std::optional<CHaushaltsbuchRow> CBookData::ReadBookRow(
+    const std::function<bool(const CHaushaltsbuchRow&)>& wanted, bool lastWhenNone) {
+  CHaushaltsbuchRow row;
+  bool read = false;
+  for (CResult result = database_->Query("select * from [Haushaltsbuch]"); !result.AtEnd(); result.MoveNext()) {
+    row.ReadRow(result);
+    read = true;
+    if (wanted(row)) return row;
+  }
+  if (read && lastWhenNone) return row;
+  return std::nullopt;
 }
 
 void CBookData::LoadBookCollections() {

@@ -9,7 +9,9 @@
 // through the installed message sink (model/Messages.h); the program
 // directory is given, so tests run in temporary folders.
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -120,6 +122,20 @@ class CBookData {
   // loaded month of the collections under bookId, in one transaction.
   void SaveCurrentBook(int bookId);
 
+  // Books (BookDataBooks.cpp).
+  // Copies BuchId, DatumErstellung, DatumLetzteAenderung, Bezeichnung,
+  // FirstExistMonatId, AnzAngelegteMonate, LastExistMonatId, AktMonatUser,
+  // AktMonatId, FirstLoadMonatId, LastLoadMonatId and HauptKontoId of a row
+  // of the book list into the current book; the other columns stay.
+  void TakeBook(const CHaushaltsbuchRow& book);
+  // The same columns of the current book into a row of the book list.
+  void GiveBook(CHaushaltsbuchRow& book) const;
+  // Makes the stored book with the id the current book: its row, its
+  // categories, units, rules and months replace what memory held, and
+  // every existing month is loaded. Returns 0 and changes nothing when no
+  // book has the id.
+  int SwitchToBook(int bookId);
+
   // Months (BookDataMonths.cpp).
   // Makes the book's months first ... last, asking STRING 121 before each
   // deletion and announcing each new month with STRING 122. Returns 0 when
@@ -140,6 +156,11 @@ class CBookData {
   void OpenDatabase(const std::string& path);
   void EnsureMonthCollections();
   bool LoadBookRow();
+  // Reads the rows of Haushaltsbuch from the first until one for which
+  // wanted holds and returns it; without such a row the last one when
+  // lastWhenNone, else nothing.
+  std::optional<CHaushaltsbuchRow> ReadBookRow(const std::function<bool(const CHaushaltsbuchRow&)>& wanted,
+                                               bool lastWhenNone);
   void LoadBookCollections();
   void ReloadWholeBook();
   void ReloadMonthsToWindow();
