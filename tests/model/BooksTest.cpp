@@ -7,12 +7,20 @@
 
 #include "model/BookData.h"
 #include "model/BookDataTestSupport.h"
+#include "model/FirstBook.h"
+#include "model/Preselection.h"
 #include "support/ScriptedMessages.h"
 
 namespace {
 
 constexpr int kSeptember2008 = 93;
+constexpr int kMarch2009 = 99;
 constexpr int kJune2009 = 102;
+
+class CCancelledPreselection final : public IPreselectionChoice {
+ public:
+  bool Choose(std::vector<CPreselectionItem>&) override { return false; }
+};
 
 class BooksTest : public ::testing::Test {
  protected:
@@ -228,6 +236,61 @@ TEST_F(BooksTest, SavingTheCurrentBookStoresItsRowWithTheVersions) {
   EXPECT_EQ(row.Text("ProgVers"), "1.200");
   EXPECT_EQ(row.Text("DBVers"), "20070908");
   EXPECT_EQ(StoredBookIds(), (std::vector<int>{1}));
+}
+
+TEST_F(BooksTest, ANewDatabaseGetsBuch1WithItsTenMonthsLoaded) {
+  auto bookData = Start(0);
+  CScriptedMessages messages;  // the months come silently
+  CCancelledPreselection cancelled;
+  EXPECT_EQ(CreateFirstBook(*bookData, cancelled), 1);
+  EXPECT_TRUE(messages.Texts().empty());
+  EXPECT_EQ(bookData->NoBook(), 0);
+  EXPECT_EQ(bookData->CurrentBookId(), 1);
+
+  auto database = CDatabase::Open(DatabasePath());
+  CHaushaltsbuchList books = LoadedBooks(*database);
+  ASSERT_EQ(books.Count(), 1);
+  const CHaushaltsbuch& book = *books.Find(0);
+  EXPECT_EQ(book.Bezeichnung, "Buch1");
+  EXPECT_EQ(book.IsCurrentBook, 1);
+  EXPECT_EQ(book.AktMonatId, kSeptember2008);
+  EXPECT_EQ(book.FirstExistMonatId, kSeptember2008);
+  EXPECT_EQ(book.LastExistMonatId, kJune2009);
+  EXPECT_EQ(book.AnzAngelegteMonate, 3);
+  EXPECT_EQ(book.AktMonatUser, 2);
+  EXPECT_EQ(book.DatumErstellung, CDate::FromYmd(2009, 3, 15));
+  EXPECT_EQ(book.HauptKontoId, 0);
+  EXPECT_EQ(book.ProgVers, "1.200");
+  std::vector<std::string> keys;
+  for (CResult r = database->Query("select Bezeichnung from Monat where BuchId = 1 order by MonatId;"); !r.AtEnd();
+       r.MoveNext())
+    keys.push_back(r.Text("Bezeichnung"));
+  EXPECT_EQ(keys, (std::vector<std::string>{"092008", "102008", "112008", "122008", "012009", "022009", "032009",
+                                            "042009", "052009", "062009"}));
+
+  // Loaded as at start: the whole window, the monitoring's built-in rules.
+  EXPECT_EQ(bookData->Months()->Count(), 10);
+  for (const CMonat& month : *bookData->Months()) EXPECT_TRUE(month.loaded) << month.MonatId;
+  EXPECT_EQ(bookData->Book().AktMonatId, kSeptember2008);
+  EXPECT_NE(bookData->Reports()->FindId(kReportNoAccount), nullptr);
+  EXPECT_NE(bookData->Reports()->FindId(kReportNoContract), nullptr);
+  EXPECT_EQ(database->Query("select count(*) as n from Report where BuchId = 1;").Int("n"), 2);
+  EXPECT_EQ(CreateFirstBook(*bookData, cancelled), 0);  // there is a book now
+}
+
+TEST_F(BooksTest, AFirstBookAfterAllBooksWereDeletedStartsEmpty) {
+  Seed({{.buchId = 1, .isCurrent = 1, .firstExist = kSeptember2008, .lastExist = kJune2009}}, 2);
+  CDatabase::Open(DatabasePath())->Execute("delete from Haushaltsbuch;");
+  auto bookData = Start(0);
+  CCancelledPreselection cancelled;
+  ASSERT_EQ(CreateFirstBook(*bookData, cancelled), 1);
+  EXPECT_EQ(bookData->CurrentBookId(), 2);
+  EXPECT_EQ(bookData->Book().Bezeichnung, "Buch2");
+  EXPECT_EQ(bookData->Months()->Count(), 10);
+  EXPECT_EQ(bookData->Accounts()->Count(), 0);
+  EXPECT_EQ(bookData->Contracts()->Count(), 0);
+  EXPECT_EQ(bookData->Book().LastLoadMonatId, kJune2009);
+  EXPECT_EQ(TodayMonthId(), kMarch2009);
 }
 
 }  // namespace
