@@ -124,6 +124,15 @@ class AutoFormatTest : public RecognitionRunTest {
     standard.SpaltenNrDatum = 2;
   }
 
+  // The identifying texts of the balance rules (type 6) made for a format.
+  std::vector<std::string> BalanceRuleTexts(int formatId) const {
+    std::vector<std::string> texts;
+    for (const CImportRegelData& rule : rules_) {
+      if (rule.RegelTypId == 6 && rule.ImportFormatId == formatId) texts.push_back(rule.Kennstring);
+    }
+    return texts;
+  }
+
   CImportFormat formats_;
   CImportRegel rules_;
   CFormatAnalysis analysis_{ShippedHeaderNames(), nullptr};
@@ -147,6 +156,7 @@ TEST_F(AutoFormatTest, UnknownFileGetsANewFormatBoundToItsNameAndStandardStaysAs
   ASSERT_NE(standard, nullptr);
   EXPECT_EQ(standard->SpaltenNrDatum, 2);
   EXPECT_EQ(standard->SpaltenNrBetragHaben, 0);
+  EXPECT_THAT(BalanceRuleTexts(2), ElementsAre("Endsaldo"));
 
   // Recognised again, the file's own format is renewed, not doubled.
   format->SpaltenNrBetragHaben = 1;
@@ -159,6 +169,7 @@ TEST_F(AutoFormatTest, UnrecognisedFileGetsNoFormat) {
   const CCsvTable table = TableOf("Name;Ort\nMax;Berlin\n");
   EXPECT_EQ(RecogniseAutoFormat(formats_, rules_, table, analysis_, 1), nullptr);
   EXPECT_EQ(formats_.ListNames(false), std::vector<std::string>{"Standard"});
+  EXPECT_EQ(rules_.Count(), 0);
   EXPECT_THAT(messages_.Texts(), ElementsAre(kFormatNotRecognised));
 }
 
