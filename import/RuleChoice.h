@@ -67,7 +67,6 @@ class CRuleChoice {
   std::vector<CImportRegelData*> Collect(const CImportRecord& record, int wanted, bool concrete,
                                          std::size_t limit) const;
 
-  CImportRegel& rules_;
   std::unique_ptr<CRuleTextIndex> index_;
 };
 
