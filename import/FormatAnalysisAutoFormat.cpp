@@ -17,16 +17,7 @@ constexpr std::size_t kMaxName = 51;
 constexpr std::size_t kMaxNameMark = 99;
 constexpr std::size_t kMaxExtension = 19;
 
-bool IsStandardFormat(const CImportFormatData& format) {
-  const std::string& name = format.Bezeichnung;
-  constexpr std::string_view kStandard = "standard";
-  if (name.size() != kStandard.size()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
-    if (c != kStandard[i]) return false;
-  }
-  return true;
-}
+bool IsStandardFormat(const CImportFormatData& format) { return EqualIgnoringAsciiCase(format.Bezeichnung, "Standard"); }
 
 // A format the file is bound to and that no user named "Standard".
 CImportFormatData* BoundFormat(CImportFormat& formats, const std::string& fileName) {

@@ -108,33 +108,33 @@ bool Parse(const std::string& content, CParseState& state) {
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
-
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
   if (part.size() > text.size()) return false;
   for (std::size_t at = 0; at + part.size() <= text.size(); ++at) {
-    if (EqualIgnoringCase(text.substr(at, part.size()), part)) return true;
+    if (EqualIgnoringAsciiCase(text.substr(at, part.size()), part)) return true;
   }
   return false;
 }
 
 int Relation(std::string_view text, std::string_view name) {
   if (text == name) return 10;
-  if (EqualIgnoringCase(text, name)) return 8;
+  if (EqualIgnoringAsciiCase(text, name)) return 8;
   if (text.starts_with(name)) return 5;
-  if (EqualIgnoringCase(text.substr(0, name.size()), name)) return 3;
+  if (EqualIgnoringAsciiCase(text.substr(0, name.size()), name)) return 3;
   if (text.find(name) != std::string_view::npos) return 2;
   if (ContainsIgnoringCase(text, name)) return 1;
   return 0;
 }
 
 }  // namespace
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  }
+  return true;
+}
 
 std::string_view CFormatXML::ElementName(int key) {
   return key >= 1 && key <= header_key::kCount ? kElementNames[key] : std::string_view();

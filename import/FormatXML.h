@@ -49,6 +49,10 @@ struct CFormatXMLEntry {
 // The installed copy of this build.
 std::filesystem::path InstalledFormatXML();
 
+// Whether a and b are equal when the letters A to Z count as a to z, as the
+// header names are compared.
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 class CFormatXML final : public IFormatXML {
  public:
   static constexpr int kMaxTextLength = 51;
@@ -67,7 +71,7 @@ class CFormatXML final : public IFormatXML {
   int Read(const std::filesystem::path& fileName);
 
   // Entry k (from 0) of key; null when there is none. The pointer stays
-  // valid until the next Load.
+  // valid until the next Load or Read.
   const CFormatXMLEntry* Entry(int key, int k) const;
   // The same, copying the text; false (text unchanged) when there is none.
   bool Entry(int key, int k, std::string& text) const;

@@ -69,6 +69,7 @@ TEST_F(RecognitionRunTest, FileWithoutLayoutShowsTheMessageAndLeavesTheFormat) {
   const std::vector<std::string> files = {
       "Name;Ort\nMax;Berlin\nErika;Hamburg\n",      // no numeric column
       "Text;Wert\nMiete;750,00\nStrom;85,00\n",     // numbers, but no booking has a date
+      "",                                           // no line at all
   };
   for (const std::string& text : files) {
     CImportFormatData format;
@@ -80,7 +81,7 @@ TEST_F(RecognitionRunTest, FileWithoutLayoutShowsTheMessageAndLeavesTheFormat) {
     EXPECT_EQ(format.SpaltenNrBetragHaben, 5);
     EXPECT_EQ(format.PflichtDatum, 0);
   }
-  EXPECT_THAT(messages_.Texts(), ElementsAre(kFormatNotRecognised, kFormatNotRecognised));
+  EXPECT_THAT(messages_.Texts(), ElementsAre(kFormatNotRecognised, kFormatNotRecognised, kFormatNotRecognised));
   EXPECT_EQ(messages_.Shown()[0].kind, MessageKind::Exclamation);
 }
 
@@ -163,6 +164,17 @@ TEST_F(AutoFormatTest, UnknownFileGetsANewFormatBoundToItsNameAndStandardStaysAs
   EXPECT_EQ(RecogniseAutoFormat(formats_, rules_, table, analysis_, 1), format);
   EXPECT_EQ(format->SpaltenNrBetragHaben, 6);
   EXPECT_EQ(formats_.ListNames(false).size(), 2u);
+}
+
+TEST_F(AutoFormatTest, StandardBoundToTheFileIsNotOverwritten) {
+  CImportFormatData* standard = formats_.FindName("Standard");
+  standard->AutoReadInPath = 1;
+  CImportFormatData* format =
+      RecogniseAutoFormat(formats_, rules_, ReadBankFile("erkennung_vorzeichen.csv"), analysis_, 1);
+  ASSERT_NE(format, nullptr);
+  EXPECT_NE(format, standard);
+  EXPECT_EQ(standard->SpaltenNrDatum, 2);
+  EXPECT_EQ(standard->VorzeichenBetrag, 0);
 }
 
 TEST_F(AutoFormatTest, UnrecognisedFileGetsNoFormat) {
