@@ -15,6 +15,7 @@
 #include "import/ImportPacket.h"
 #include "model/DebugLog.h"
 #include "storage/Schema.h"
+#include "tests/import/ImportTestSupport.h"
 
 namespace {
 
@@ -45,30 +46,15 @@ std::string Statement() {
   return text;
 }
 
+// The layout of the statement: signed amounts, account number and opening
+// balance in the header block.
 void StoreFormat(CImportPacket& packet) {
   CImportFormatData& format = packet.Formats().New();
+  format.CopySettingsFrom(SignedAmountFormat());
   format.Bezeichnung = "Girokonto";
   format.AutoReadInPath = 1;
   format.DateiEndungGleich = 1;
   format.DateiEndung = "csv";
-  format.Seperator = ';';
-  format.SpaltenNrDatum = 1;
-  format.SpaltenNrBeschreibung = 3;
-  format.SpaltenNrBeschreibung2 = 4;
-  format.SpaltenNrBetragHaben = 5;
-  format.SpaltenNrZielkonto = 6;
-  format.PflichtDatum = format.PflichtBetragHaben = format.PflichtBeschreibung = 1;
-  format.m_iKontoInfoEinzelZeile = 1;
-  format.SpaltenNrKonto = 2;
-  format.PflichtKonto = 1;
-  format.m_iKontoInfoZeilenOperator = 2;
-  format.m_iKontoInfoZeile = 2;
-  format.SpaltenNrKontostandKennstring = 1;
-  format.SpaltenNrKontostandDatum = 2;
-  format.SpaltenNrKontostandHaben = 3;
-  format.PflichtKontostandKennstring = format.PflichtKontostandHaben = 1;
-  format.m_iKontostandZeilenOperator = 4;
-  format.m_iKontostandZeile = 5;
   packet.Store();
 }
 

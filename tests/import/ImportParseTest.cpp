@@ -12,6 +12,8 @@
 
 namespace {
 
+std::string ImportDataFile(const std::string& name) { return std::string(PELLWICK_IMPORT_DATA) + "/" + name; }
+
 struct CExpected {
   int line;
   const char* date;  // screen form; "" for none

@@ -1,6 +1,6 @@
 #pragma once
-// Formats of the bank file layouts the import tests read, and helpers to
-// read a file or a text with a format.
+// Formats of the bank file layouts the import tests and benchmarks read, and
+// helpers to read a text with a format.
 
 #include <string>
 #include <vector>
@@ -9,8 +9,6 @@
 #include "import/ImportFileParser.h"
 #include "import/ImportFormat.h"
 #include "import/ImportRecord.h"
-
-inline std::string ImportDataFile(const std::string& name) { return std::string(PELLWICK_IMPORT_DATA) + "/" + name; }
 
 // Signed amount column, header block with the account number in line 2 and
 // the opening balance in line 4.
