@@ -22,28 +22,31 @@ std::vector<std::string_view> PhysicalLines(std::string_view text) {
   return lines;
 }
 
-// Splits one logical line into cells, character by character.
+// Splits one logical line into cells.
 class CCellSplitter {
  public:
   explicit CCellSplitter(int separator)
-      : separator_(separator > 0 && separator < 128 ? static_cast<char>(separator) : '\0') {}
+      : hasSeparator_(separator > 0 && separator < 128 && separator != '"'),
+        separator_(hasSeparator_ ? static_cast<char>(separator) : '\0') {}
 
   // Takes the text of one physical line; returns whether it ends inside
   // quotes.
   bool Feed(std::string_view text) {
-    for (std::size_t at = 0; at < text.size(); ++at) {
-      const char c = text[at];
-      if (c == '"') {
-        if (inQuotes_ && at + 1 < text.size() && text[at + 1] == '"') {
-          cell_ += '"';
-          ++at;
-        } else {
-          inQuotes_ = !inQuotes_;
-        }
-      } else if (c == separator_ && separator_ != '\0' && !inQuotes_) {
-        EndCell(false);
+    for (std::size_t at = 0; at < text.size();) {
+      // Plain characters go in as one run up to the next quote or separator.
+      std::size_t special = at;
+      while (special < text.size() && text[special] != '"' && !IsSeparator(text[special])) ++special;
+      cell_.append(text.substr(at, special - at));
+      if (special == text.size()) break;
+      at = special + 1;
+      if (text[special] != '"') {
+        if (inQuotes_) cell_ += text[special];
+        else EndCell(false);
+      } else if (inQuotes_ && at < text.size() && text[at] == '"') {
+        cell_ += '"';
+        ++at;
       } else {
-        cell_ += c;
+        inQuotes_ = !inQuotes_;
       }
     }
     return inQuotes_;
@@ -63,6 +66,9 @@ class CCellSplitter {
     cell_.clear();
   }
 
+  bool IsSeparator(char c) const { return hasSeparator_ && c == separator_; }
+
+  bool hasSeparator_;
   char separator_;
   bool inQuotes_ = false;
   std::string cell_;

@@ -68,7 +68,15 @@ std::size_t SequenceLength(std::string_view bytes, std::size_t at) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  for (const char byte : bytes) AppendUtf8(out, Cp1252Character(static_cast<unsigned char>(byte)));
+  for (std::size_t at = 0; at < bytes.size();) {
+    // Runs of ASCII are the same in both encodings.
+    std::size_t end = at;
+    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+    out.append(bytes.substr(at, end - at));
+    if (end == bytes.size()) break;
+    AppendUtf8(out, Cp1252Character(static_cast<unsigned char>(bytes[end])));
+    at = end + 1;
+  }
   return out;
 }
 
