@@ -7,6 +7,7 @@ CPatternAutomaton::CPatternAutomaton(const std::vector<std::string>& patterns) {
   nodes_.emplace_back();
   for (const std::string& pattern : patterns) Insert(pattern, patternCount_++);
   LinkFailures();
+  reportedStamp_.assign(static_cast<std::size_t>(patternCount_), 0u);
 }
 
 int CPatternAutomaton::Child(int node, unsigned char byte) const {

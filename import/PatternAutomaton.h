@@ -3,6 +3,7 @@
 // patterns it contains (the automaton of Aho and Corasick). Built once from
 // all patterns, then asked for any number of texts.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,7 +17,7 @@ class CPatternAutomaton {
   explicit CPatternAutomaton(const std::vector<std::string>& patterns);
 
   // Calls found(pattern index) once for every pattern the text contains,
-  // in no particular order.
+  // in no particular order. Not reentrant: one search at a time.
   template <class Found>
   void Search(std::string_view text, Found&& found) const;
 
@@ -41,20 +42,26 @@ class CPatternAutomaton {
 
   std::vector<CNode> nodes_;
   int patternCount_ = 0;
+  mutable std::vector<std::uint32_t> reportedStamp_;
+  mutable std::uint32_t searchStamp_ = 0;
 };
 
 template <class Found>
 void CPatternAutomaton::Search(std::string_view text, Found&& found) const {
   // A pattern may end at many places; it is reported at the first only.
-  std::vector<std::uint8_t> reported(static_cast<std::size_t>(patternCount_), 0);
+  // A pattern was reported in this search when its stamp is this search's.
+  if (++searchStamp_ == 0) {
+    std::fill(reportedStamp_.begin(), reportedStamp_.end(), 0u);
+    searchStamp_ = 1;
+  }
   int node = 0;
   for (const char character : text) {
     node = Step(node, static_cast<unsigned char>(character));
     for (int output = nodes_[node].patterns.empty() ? nodes_[node].nextOutput : node; output >= 0;
          output = nodes_[output].nextOutput) {
       for (const int pattern : nodes_[output].patterns) {
-        if (reported[pattern]) continue;
-        reported[pattern] = 1;
+        if (reportedStamp_[pattern] == searchStamp_) continue;
+        reportedStamp_[pattern] = searchStamp_;
         found(pattern);
       }
     }

@@ -28,10 +28,8 @@ CImportRegelData* SettleChoice(CImportRecord& record, const std::vector<CImportR
   return matching.front();
 }
 
-bool ActiveCandidateMatches(const CImportRegelData& rule, const CImportRecord& record, int wanted,
-                            bool concrete, std::string_view upperPurpose) {
-  return rule.IsActive() && RuleIsCandidate(rule, wanted, concrete) &&
-         RuleMatchesUpper(rule, record, upperPurpose);
+bool ActiveCandidate(const CImportRegelData& rule, int wanted, bool concrete) {
+  return rule.IsActive() && RuleIsCandidate(rule, wanted, concrete);
 }
 
 }  // namespace
@@ -70,14 +68,13 @@ std::vector<CImportRegelData*> CRuleChoice::Matching(const CImportRecord& record
 
 std::vector<CImportRegelData*> CRuleChoice::Collect(const CImportRecord& record, int wanted, bool concrete,
                                                     std::size_t limit) const {
-  const std::string upperPurpose = RuleUpperText(record.description);
-  std::vector<int> orders;
-  index_->Candidates(upperPurpose, orders);
+  // The index has settled the identifying text of every rule it offers.
+  index_->Candidates(RuleUpperText(record.description), orders_);
   std::vector<CImportRegelData*> matching;
-  for (const int order : orders) {
+  for (const int order : orders_) {
     if (matching.size() >= limit) break;
     CImportRegelData& rule = index_->Rule(order);
-    if (ActiveCandidateMatches(rule, record, wanted, concrete, upperPurpose)) matching.push_back(&rule);
+    if (ActiveCandidate(rule, wanted, concrete) && RuleMatchesBesidesText(rule, record)) matching.push_back(&rule);
   }
   return matching;
 }
@@ -88,7 +85,7 @@ CImportRegelData* ChooseRuleByWalk(CImportRegel& rules, CImportRecord& record, i
   const std::string upperPurpose = RuleUpperText(record.description);
   std::vector<CImportRegelData*> matching;
   for (CImportRegelData& rule : rules) {
-    if (!ActiveCandidateMatches(rule, record, wanted, concrete, upperPurpose)) continue;
+    if (!ActiveCandidate(rule, wanted, concrete) || !RuleMatchesUpper(rule, record, upperPurpose)) continue;
     matching.push_back(&rule);
     if (matching.size() > 1) break;
   }

@@ -68,6 +68,8 @@ class CRuleChoice {
                                          std::size_t limit) const;
 
   std::unique_ptr<CRuleTextIndex> index_;
+  // Scratch of Collect, kept so a run does not allocate it per record.
+  mutable std::vector<int> orders_;
 };
 
 // The same choice by walking every rule in list order: the reference the

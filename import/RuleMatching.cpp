@@ -89,6 +89,10 @@ bool RuleMatches(const CImportRegelData& rule, const CImportRecord& record) {
 bool RuleMatchesUpper(const CImportRegelData& rule, const CImportRecord& record,
                       std::string_view upperPurpose) {
   if (RuleTextIsMandatory(rule) && !RuleTextHolds(rule, upperPurpose)) return false;
+  return RuleMatchesBesidesText(rule, record);
+}
+
+bool RuleMatchesBesidesText(const CImportRegelData& rule, const CImportRecord& record) {
   if (rule.UseDatum != 0 && rule.DatumPflicht != 0 && !RuleDateHolds(rule, record.date)) return false;
   if (rule.UseBetrag != 0 && rule.BetragPflicht != 0 && !RuleAmountHolds(rule, record.amount)) return false;
   if (rule.UseImportFormat != 0 && rule.ImportFormatPflicht != 0 && !RuleFormatHolds(rule, record.formatId))

@@ -54,3 +54,6 @@ bool RuleMatches(const CImportRegelData& rule, const CImportRecord& record);
 // choice upper-cases it once for all rules).
 bool RuleMatchesUpper(const CImportRegelData& rule, const CImportRecord& record,
                       std::string_view upperPurpose);
+// The date, amount and format criteria alone, for a caller that has settled
+// the identifying text already (the rule choice's text index).
+bool RuleMatchesBesidesText(const CImportRegelData& rule, const CImportRecord& record);

@@ -69,14 +69,22 @@ int RunPhases(std::vector<CImportRecord>& records, Choose&& choose) {
   return chosen;
 }
 
-void BM_RuleChoiceIndexed(benchmark::State& state) {
-  std::mt19937 random(7);
+// The rules and records every benchmark of this file works on.
+struct CBenchSet {
+  CBenchSet() {
+    std::mt19937 random(7);
+    MakeRules(rules, random);
+    records = MakeRecords(random);
+  }
   CImportRegel rules;
-  MakeRules(rules, random);
-  std::vector<CImportRecord> records = MakeRecords(random);
+  std::vector<CImportRecord> records;
+};
+
+void BM_RuleChoiceIndexed(benchmark::State& state) {
+  CBenchSet set;
   for (auto _ : state) {
-    const CRuleChoice choice(rules);
-    benchmark::DoNotOptimize(RunPhases(records, [&](CImportRecord& record, int wanted, bool concrete) {
+    const CRuleChoice choice(set.rules);
+    benchmark::DoNotOptimize(RunPhases(set.records, [&](CImportRecord& record, int wanted, bool concrete) {
       return choice.Choose(record, wanted, concrete);
     }));
   }
@@ -84,13 +92,10 @@ void BM_RuleChoiceIndexed(benchmark::State& state) {
 BENCHMARK(BM_RuleChoiceIndexed)->Unit(benchmark::kMillisecond);
 
 void BM_RuleChoiceByWalk(benchmark::State& state) {
-  std::mt19937 random(7);
-  CImportRegel rules;
-  MakeRules(rules, random);
-  std::vector<CImportRecord> records = MakeRecords(random);
+  CBenchSet set;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(RunPhases(records, [&](CImportRecord& record, int wanted, bool concrete) {
-      return ChooseRuleByWalk(rules, record, wanted, concrete);
+    benchmark::DoNotOptimize(RunPhases(set.records, [&](CImportRecord& record, int wanted, bool concrete) {
+      return ChooseRuleByWalk(set.rules, record, wanted, concrete);
     }));
   }
 }
