@@ -6,7 +6,7 @@
 
 CImportRegelData* CImportRegel::FindFirstActive(int regelTyp, int formatId) {
   for (CImportRegelData& rule : *this)
-    if (rule.IsActive() && rule.RegelTypId == regelTyp && rule.UsableForFormat(formatId)) return &rule;
+    if (rule.IsActive() && rule.RegelTypId == regelTyp && rule.ServesFormat(formatId)) return &rule;
   return nullptr;
 }
 
@@ -29,7 +29,7 @@ CImportRegelData* CImportRegel::FindKontoInfoRule(std::string_view accountText, 
     if (!rule.IsActive() || rule.RegelTypId != kRegelKontoInfo) continue;
     // The format's own account rule must not name the account of another
     // bank's file.
-    if (rule.UseImportFormat != 0 && rule.ImportFormatPflicht != 0 && !RuleFormatHolds(rule, formatId)) continue;
+    if (!rule.ServesFormat(formatId)) continue;
     if (!RuleTextIsMandatory(rule) || RuleTextHolds(rule, upperText)) return &rule;
   }
   return nullptr;

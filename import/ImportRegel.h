@@ -51,13 +51,18 @@ class CImportRegelData : public CImportRegelRow {
   bool IsActive() const { return !IsDeleted() && Selected != 0; }
 
   // Whether the rule serves records of the format in the searches of the
-  // collection: its ImportFormatId is 0, or that format's (a real format,
-  // id above 0). A rule with -1 serves no format.
-  bool UsableForFormat(int formatId) const {
-    return ImportFormatId == kRegelAlleFormate || (formatId > 0 && ImportFormatId == formatId);
+  // collection: it is not restricted to a format (UseImportFormat 0,
+  // whatever id the rule screen left, -1 included), or it names all formats
+  // (0) or that format (a real one, id above 0). A restricted rule with -1
+  // serves none.
+  bool ServesFormat(int formatId) const {
+    return ServesAllFormats() || (formatId > 0 && ImportFormatId == formatId);
   }
-  // Whether the rule was made for exactly this format (not for all).
-  bool BoundToFormat(int formatId) const { return formatId > 0 && ImportFormatId == formatId; }
+  bool ServesAllFormats() const { return UseImportFormat == 0 || ImportFormatId == kRegelAlleFormate; }
+  // Whether the rule is restricted to exactly this format.
+  bool BoundToFormat(int formatId) const {
+    return UseImportFormat != 0 && formatId > 0 && ImportFormatId == formatId;
+  }
 
   // The row of the rule list that shows the rule, -1 when not shown.
   int listRow = -1;
@@ -76,10 +81,10 @@ class CImportRegel : public CImportRowList<CImportRegelData, &CImportRegelRow::I
     return rule && rule->IsActive() ? rule : nullptr;
   }
 
-  // The first active rule of the type in list order that is usable for the
-  // format (see UsableForFormat); null if none.
+  // The first active rule of the type in list order that serves the format
+  // (see ServesFormat); null if none.
   CImportRegelData* FindFirstActive(int regelTyp, int formatId);
-  // The first active rule of the type made for exactly this format.
+  // The first active rule of the type restricted to exactly this format.
   CImportRegelData* FindFirstActiveBound(int regelTyp, int formatId);
   // The rule not marked deleted shown in the list row; null if none.
   CImportRegelData* FindListRow(int row);
@@ -87,7 +92,7 @@ class CImportRegel : public CImportRowList<CImportRegelData, &CImportRegelRow::I
   // The account-information rule (type 5) for an account text read with the
   // format: the first active one in list order without a mandatory
   // identifying text, or whose text is contained in (KennstringEnthalten) or
-  // equal to the account text, case ignored. A rule whose mandatory format
-  // criterion excludes the format is passed over. Null if none.
+  // equal to the account text, case ignored. A rule that does not serve the
+  // format (see ServesFormat) is passed over. Null if none.
   CImportRegelData* FindKontoInfoRule(std::string_view accountText, int formatId);
 };

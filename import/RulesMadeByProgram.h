@@ -28,8 +28,8 @@ struct CPreparedRules {
 // Prepares the rules after a recognition of format `formatId` (an id above
 // 0; else nothing happens) that found `balanceText` (empty: no balance line)
 // of `balanceKind`:
-// - when no active rule of type 5, or of type 6, is usable for the format
-//   (made for it or for all formats), one is made for the format; the
+// - when no active rule of type 5, or of type 6, serves the format (made
+//   for it or for all formats, see ServesFormat), one is made for it; the
 //   account-information rule assigns `mainAccountId` to all records of the
 //   file;
 // - the format's first own active type 5 rule gets the identifying text " "

@@ -74,6 +74,18 @@ TEST(PrepareRulesForFormat, LeavesTheUsersRulesForAllFormatsAlone) {
   EXPECT_EQ(prepared.created, 1);
   EXPECT_EQ(rules.Count(), 2);
   EXPECT_EQ(rules.Find(1)->RegelTypId, kRegelKontoInfo);
+
+  // A rule saved on the screen without "nur aus Importformat" has -1 and
+  // serves every format as well.
+  CImportRegel screenRules;
+  CImportRegelData& unrestricted = screenRules.New();
+  unrestricted.RegelTypId = kRegelKontoInfo;
+  unrestricted.ImportFormatId = kRegelKeinFormat;
+  unrestricted.KontoInfoKontoId = 9;
+  PrepareRulesForFormat(screenRules, kFormat, "Saldo", kBalanceNew, kMainAccount);
+  EXPECT_EQ(screenRules.Count(), 2);
+  EXPECT_EQ(unrestricted.UseKennstring, 0);
+  EXPECT_EQ(screenRules.Find(1)->RegelTypId, kRegelKontostand);
 }
 
 TEST(PrepareRulesForFormat, InactiveRulesDoNotCountAndNoBalanceKeepsTheText) {
