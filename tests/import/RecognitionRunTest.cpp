@@ -185,6 +185,20 @@ TEST_F(AutoFormatTest, UnrecognisedFileGetsNoFormat) {
   EXPECT_THAT(messages_.Texts(), ElementsAre(kFormatNotRecognised));
 }
 
+TEST_F(AutoFormatTest, AnalysisOnTheFormatScreenFillsTheChosenFormatAndItsRules) {
+  CImportFormatData& chosen = formats_.New();
+  chosen.Bezeichnung = "Meine Bank";
+  ASSERT_EQ(RecogniseIntoFormat(chosen, rules_, ReadBankFile("erkennung_vorzeichen.csv"), analysis_, 1), 1);
+  EXPECT_EQ(chosen.Bezeichnung, "Meine Bank");
+  EXPECT_EQ(chosen.SpaltenNrBetragSoll, 7);
+  EXPECT_THAT(BalanceRuleTexts(chosen.ImportFormatId), ElementsAre("Endsaldo"));
+
+  const int rules = rules_.Count();
+  EXPECT_EQ(RecogniseIntoFormat(chosen, rules_, TableOf("Name;Ort\nMax;Berlin\n"), analysis_, 1), 0);
+  EXPECT_EQ(chosen.SpaltenNrBetragSoll, 7);
+  EXPECT_EQ(rules_.Count(), rules);
+}
+
 TEST_F(AutoFormatTest, NamesOfAutoFormatsAreUniqueAndShort) {
   formats_.New().Bezeichnung = "Auto-Format umsatz.csv";
   EXPECT_EQ(AutoFormatName(formats_, "umsatz.csv"), "Auto-Format umsatz.csv (2)");
