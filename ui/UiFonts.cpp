@@ -1,6 +1,8 @@
 #include "ui/UiFonts.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
 
 #include "model/FontTable.h"
 
@@ -20,4 +22,16 @@ QFont FontOfSlot(int slot) {
   // 96-dpi screen come out too small on today's displays.
   if (description.characterHeight > 0) font.setPointSize(description.characterHeight);
   return font;
+}
+
+QStringList ScalableFontFamilies() {
+  QStringList families;
+  for (const QString& family : QFontDatabase::families())
+    if (QFontDatabase::isScalable(family) && !QFontDatabase::isBitmapScalable(family)) families << family;
+  return families;
+}
+
+QSize TextExtent(const QString& text, const QFont& font) {
+  const QFontMetrics metrics(font);
+  return {metrics.horizontalAdvance(text), metrics.height()};
 }

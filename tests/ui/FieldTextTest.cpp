@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/AppOptions.h"
+#include "ui/FileChoice.h"
 #include "ui/HelpTexts.h"
 #include "ui/ProportionalLayout.h"
 
@@ -113,6 +114,18 @@ TEST(AppOptionsTest, DirAndQuitWhenShown) {
   EXPECT_EQ(ReadAppOptions({"--dir", "/nicht/da"}, "/tmp").message,
             "Das Verzeichnis \"/nicht/da\" gibt es nicht.");
   EXPECT_EQ(ReadAppOptions({"--fenster"}, "/tmp").ok, 0);
+}
+
+TEST(ChosenFilesTest, FilesChosenTogetherAreHandedOutOneByOne) {
+  CChosenFiles files;
+  files.Keep({"/bank/januar.csv", "/bank/februar.csv"});
+  CChosenFile file;
+  EXPECT_EQ(files.Next(file), 1);
+  EXPECT_EQ(file.directory, "/bank");
+  EXPECT_EQ(file.fileName, "januar.csv");
+  EXPECT_EQ(files.Next(file), 0);
+  EXPECT_EQ(file.fileName, "februar.csv");
+  EXPECT_TRUE(files.Empty());
 }
 
 }  // namespace
