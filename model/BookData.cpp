@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "accounting/ContractPlannerOperations.h"
+#include "accounting/MonthClosing.h"
 #include "model/ActionPlanner.h"
 #include "model/ColorTable.h"
 #include "model/DatabaseLocation.h"
@@ -240,6 +241,9 @@ void CBookData::ReloadWholeBook() {
 }
 
 void CBookData::SaveCurrentBook(int bookId) {
+  // The stored month rows carry the closing sums of what is stored with
+  // them, so every save brings them up to date.
+  if (months_) CloseLoadedMonths(*months_, MonthCollections());
   {
     CTransaction transaction(*database_);
     WriteCurrentBook(bookId);

@@ -294,3 +294,15 @@ TEST_F(BooksTest, AFirstBookAfterAllBooksWereDeletedStartsEmpty) {
 }
 
 }  // namespace
+
+TEST_F(BooksTest, SavingTheCurrentBookStoresTheClosingSumsOfItsMonths) {
+  Seed({{.buchId = 1, .isCurrent = 1, .firstExist = 90, .lastExist = 91, .firstLoad = 90, .lastLoad = 91}});
+  auto bookData = Start(1);
+  bookData->SaveCurrentBook(1);
+  auto database = CDatabase::Open(DatabasePath());
+  CResult month = database->Query("select * from Monat where MonatId = 90;");
+  EXPECT_DOUBLE_EQ(month.Double("SumAusgaben"), 5.0);
+  EXPECT_DOUBLE_EQ(month.Double("Gewinn"), -5.0);
+  EXPECT_DOUBLE_EQ(month.Double("Vermoegen"), 9001.0);
+  EXPECT_DOUBLE_EQ(month.Double("Zuwachs"), 100.0);  // the next month's assets less its own
+}
