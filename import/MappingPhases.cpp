@@ -1,10 +1,12 @@
 #include "import/MappingPhases.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <unordered_map>
 
 #include "accounting/Bestandsdaten.h"
+#include "accounting/DueDates.h"
 #include "accounting/Vertrag.h"
 #include "import/BalanceRecords.h"
 #include "import/ImportFormat.h"
@@ -16,6 +18,7 @@
 #include "import/RuleChoice.h"
 #include "model/BookData.h"
 #include "model/DebugLog.h"
+#include "model/MonthMath.h"
 
 namespace {
 
@@ -111,21 +114,38 @@ void ApplyEntryRule(CImportRecord& record, const CImportRegelData& rule) {
   if (rule.UebernahmeDirekt == 1) record.directConfirmation = 1;
 }
 
+// The due dates of the contracts the final check asks for: each contract's
+// records are collected once per check, and only the months a due date
+// within the tolerance can lie in are looked at.
+class CDueDateFinder {
+ public:
+  explicit CDueDateFinder(const CMappingContext& context) : context_(context) {}
+
+  std::optional<CDate> Nearest(int contractId, const CDate& date, int days) {
+    auto found = records_.find(contractId);
+    if (found == records_.end()) found = records_.emplace(contractId, context_.contracts.RecordsOf(contractId)).first;
+    const int first = std::max(context_.firstLoadedMonthId, MonthIdOfDate(date.AddDays(-days)));
+    const int last = std::min(context_.lastLoadedMonthId, MonthIdOfDate(date.AddDays(days)));
+    return NearestDue(found->second, date, first, last, days, days);
+  }
+
+ private:
+  const CMappingContext& context_;
+  std::unordered_map<int, std::vector<const CVertragRow*>> records_;
+};
+
 // A contract payment is matched with the contract's due date nearest to its
 // booking date. A record that came with a due date (chosen on the transfer
 // screen and restored from its UserImport row) keeps it.
-void FindDueDate(CImportRecord& record, const CMappingContext& context, CImportRegelData& rule) {
-  if (record.dueDate.IsZero()) {
-    const int days = DueDateSearchDays(rule);
-    const std::optional<CDate> due = context.contracts.NearestDue(
-        rule.VertragId, record.date, context.firstLoadedMonthId, context.lastLoadedMonthId, days, days);
-    record.dueDate = due.value_or(CDate());
-  }
+void FindDueDate(CImportRecord& record, CDueDateFinder& dueDates, CImportRegelData& rule) {
+  if (record.dueDate.IsZero() && record.HasDate())
+    record.dueDate = dueDates.Nearest(rule.VertragId, record.date, DueDateSearchDays(rule)).value_or(CDate());
   if (!record.dueDate.IsZero()) rule.Datum = record.dueDate;
 }
 
-void CheckAssignedRecord(CImportRecord& record, const CMappingContext& context, CImportRegelData& rule) {
-  if (record.kind == kImportKindContractPayment) FindDueDate(record, context, rule);
+void CheckAssignedRecord(CImportRecord& record, const CMappingContext& context, CDueDateFinder& dueDates,
+                         CImportRegelData& rule) {
+  if (record.kind == kImportKindContractPayment) FindDueDate(record, dueDates, rule);
   const CRuleCheckResult check = CheckRecordAgainstRule(rule, record, &context.formats);
   if (check.severity == kPruefungWarnung) record.checkState = kCheckWarning;
   if (check.severity == kPruefungFehler) record.checkState = kCheckError;
@@ -181,12 +201,13 @@ void MapEntries(CTmpFileImport& records, const CMappingContext&, const CRuleChoi
 }
 
 void CheckAssignedRecords(CTmpFileImport& records, const CMappingContext& context) {
+  CDueDateFinder dueDates(context);
   for (const auto& record : records) {
     if (IsAccountOrBalanceLine(*record) || record->assignment == kAssignmentImported ||
         record->checkState == kCheckImported || record->ruleId <= 0)
       continue;
     CImportRegelData* rule = record->rule != nullptr ? record->rule : context.rules.FindActive(record->ruleId);
-    if (rule != nullptr) CheckAssignedRecord(*record, context, *rule);
+    if (rule != nullptr) CheckAssignedRecord(*record, context, dueDates, *rule);
   }
 }
 
