@@ -57,11 +57,12 @@ bool AssignAfterTest(CImportRecord& record, const CTransferContext& context, CTr
   return false;
 }
 
-void TransferRecord(CImportRecord& record, const CTransferContext& context, CTransferResult& result) {
+void TransferRecord(CImportRecord& record, const CTransferContext& context, CBookWriter& writer,
+                    CTransferResult& result) {
   const int assignmentBefore = record.assignment;
   if (record.assignment == kAssignmentOpen && !AssignAfterTest(record, context, result)) return;
   if (record.assignment != kAssignmentAssigned) return;
-  const CWriteOutcome outcome = WriteRecordIntoBook(context.book, record);
+  const CWriteOutcome outcome = writer.Write(record);
   if (!outcome.written) {
     record.assignment = assignmentBefore;
     record.checkState = kCheckError;
@@ -109,10 +110,12 @@ CTransferResult TransferRecords(const CTransferContext& context) {
   CTransferResult result;
   CTransferSnapshot snapshot(context.book, context.records, context.userImports);
   try {
+    CBookWriter writer(context.book);
     for (int position = 0; position < context.records.Count(); ++position) {
       CImportRecord& record = *context.records.At(position);
-      if (TakesPart(record)) TransferRecord(record, context, result);
+      if (TakesPart(record)) TransferRecord(record, context, writer, result);
     }
+    writer.Finish();
     StoreTransfer(context.book, context.userImports);
   } catch (...) {
     snapshot.Restore();

@@ -1,5 +1,6 @@
 #include "import/TransferWrite.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -19,10 +20,6 @@ constexpr double kSameCent = 0.005;
 
 CWriteOutcome Written() { return {true, {}}; }
 CWriteOutcome Refused(std::string reason) { return {false, std::move(reason)}; }
-
-bool IsLoaded(CBookData& book, int monthId) {
-  return monthId > 0 && monthId >= book.Book().FirstLoadMonatId && monthId <= book.Book().LastLoadMonatId;
-}
 
 // The confirmation the user gave on the transfer screen (kept in the
 // UserImport row), else the rule's direct confirmation.
@@ -59,30 +56,52 @@ CEntryValues PaymentValues(const CVorgang& entry, const CImportRecord& record) {
   return values;
 }
 
-// The import moves a payment into its booking month without asking: the
-// entry is applied as the screen applies a new one.
-CWriteOutcome ApplyEntry(CBookData& book, CVorgang& entry, const CEntryValues& values) {
-  CEntryEditor editor(book);
-  return editor.Apply(entry, values, true).applied ? Written() : Refused(kTextEntryRefused);
+}  // namespace
+
+bool CBookWriter::IsLoaded(int monthId) const {
+  return monthId > 0 && monthId >= book_.Book().FirstLoadMonatId && monthId <= book_.Book().LastLoadMonatId;
 }
 
-CWriteOutcome WriteContractPayment(CBookData& book, const CImportRecord& record) {
+CWriteOutcome CBookWriter::Write(const CImportRecord& record) {
+  switch (record.kind) {
+    case kImportKindNoTransfer: return Written();
+    case kImportKindContractPayment: return WriteContractPayment(record);
+    case kImportKindEntry: return WriteEntry(record);
+    case kImportKindInterest: return WriteInterest(record);
+    case kImportKindBalance: return WriteBalance(record);
+    default: return Refused(kTextNoKind);
+  }
+}
+
+void CBookWriter::Finish() {
+  if (pending_.empty()) return;
+  std::sort(pending_.begin(), pending_.end());
+  pending_.erase(std::unique(pending_.begin(), pending_.end()), pending_.end());
+  RecomputeAffectedAccounts(AccountContextOf(book_), pending_);
+  pending_.clear();
+}
+
+CWriteOutcome CBookWriter::WriteContractPayment(const CImportRecord& record) {
   if (record.contractId <= 0) return Refused(kTextNoContract);
   if (record.dueDate.IsZero()) return Refused(kTextNoDueDate);
   const int dueMonth = MonthIdOfDate(record.dueDate);
   const int bookingMonth = MonthIdOfDate(record.date);
-  if (!IsLoaded(book, dueMonth)) return Refused(StrFormat(kTextMonthNotLoaded, MonthLabel(dueMonth)));
-  if (!IsLoaded(book, bookingMonth)) return Refused(StrFormat(kTextMonthNotLoaded, MonthLabel(bookingMonth)));
-  CVorgang* entry = FindDueEntry(*book.Entries(), record.contractId, dueMonth, record.dueDate);
+  if (!IsLoaded(dueMonth)) return Refused(StrFormat(kTextMonthNotLoaded, MonthLabel(dueMonth)));
+  if (!IsLoaded(bookingMonth)) return Refused(StrFormat(kTextMonthNotLoaded, MonthLabel(bookingMonth)));
+  CVorgang* entry = FindDueEntry(*book_.Entries(), record.contractId, dueMonth, record.dueDate);
   if (entry == nullptr)
-    return Refused(StrFormat(kTextNoDueEntry, book.Contracts()->ContractName(record.contractId),
+    return Refused(StrFormat(kTextNoDueEntry, book_.Contracts()->ContractName(record.contractId),
                              record.dueDate.ToScreenText()));
-  return ApplyEntry(book, *entry, PaymentValues(*entry, record));
+  // The import moves a payment into its booking month without asking: the
+  // entry is applied as the screen applies a new one. Applying recomputes
+  // the accounts it touched.
+  CEntryEditor editor(book_);
+  return editor.Apply(*entry, PaymentValues(*entry, record), true).applied ? Written() : Refused(kTextEntryRefused);
 }
 
-CWriteOutcome WriteEntry(CBookData& book, const CImportRecord& record) {
+CWriteOutcome CBookWriter::WriteEntry(const CImportRecord& record) {
   const int month = MonthIdOfDate(record.date);
-  if (!IsLoaded(book, month)) return Refused(StrFormat(kTextMonthNotLoaded, MonthLabel(month)));
+  if (!IsLoaded(month)) return Refused(StrFormat(kTextMonthNotLoaded, MonthLabel(month)));
   CEntryValues values;
   values.Typ = record.amount > 0.0 ? kEntryIncome : kEntryExpense;
   values.Bezeichnung = record.transferText;
@@ -91,46 +110,37 @@ CWriteOutcome WriteEntry(CBookData& book, const CImportRecord& record) {
   values.Datum = record.date;
   values.Bestaetigt = ConfirmedFlag(record);
   values.BetrKontoId = record.accountId;
-  CVorgang& entry = book.Entries()->NewEntry(*book.Database(), book.CurrentBookId(), month);
-  CWriteOutcome outcome = ApplyEntry(book, entry, values);
-  if (!outcome.written) book.Entries()->Remove(entry);
-  return outcome;
+  CVorgangList& entries = *book_.Entries();
+  CVorgang& entry = entries.NewEntry(*book_.Database(), book_.CurrentBookId(), month);
+  WriteEntryValues(entry, values);
+  entries.InvalidateIndex();  // the entry has its account now
+  AddAffectedAccounts(entry, pending_);
+  return Written();
 }
 
-CWriteOutcome WriteInterest(CBookData& book, const CImportRecord& record) {
+CWriteOutcome CBookWriter::WriteInterest(const CImportRecord& record) {
   if (record.accountId <= 0) return Refused(kTextNoAccount);
   const int month = MonthIdOfDate(record.date);
-  if (!IsLoaded(book, month)) return Refused(StrFormat(kTextMonthNotLoaded, MonthLabel(month)));
-  const CAccountContext context = AccountContextOf(book);
-  const CVorgang* entry = SetInterestAndFees(context, record.accountId, month, record.amount);
+  if (!IsLoaded(month)) return Refused(StrFormat(kTextMonthNotLoaded, MonthLabel(month)));
+  const CVorgang* entry = SetInterestAndFees(AccountContextOf(book_), record.accountId, month, record.amount);
   if (entry == nullptr) return Refused(StrFormat(kTextMonthNotLoaded, MonthLabel(month)));
   const double booked = entry->Typ == kEntryIncome ? entry->Betrag : -entry->Betrag;
   if (std::fabs(booked - record.amount) >= kSameCent)
-    return Refused(StrFormat(kTextInterestConfirmed, book.Accounts()->AccountName(record.accountId),
+    return Refused(StrFormat(kTextInterestConfirmed, book_.Accounts()->AccountName(record.accountId),
                              MonthLabel(month)));
-  RecomputeAffectedAccounts(context, {{record.accountId, month}});
+  pending_.push_back({record.accountId, month});
   return Written();
 }
 
-CWriteOutcome WriteBalance(CBookData& book, const CImportRecord& record) {
+// The correction booked for a confirmed balance compares it with the
+// computed one: the accounts must be computed first.
+CWriteOutcome CBookWriter::WriteBalance(const CImportRecord& record) {
   if (record.accountId <= 0) return Refused(kTextNoAccount);
   const int month = MonthIdOfDate(record.date);
-  if (book.Accounts()->FindLiveAccount(record.accountId, month) == nullptr)
-    return Refused(StrFormat(kTextNoAccountMonth, book.Accounts()->AccountName(record.accountId),
+  if (book_.Accounts()->FindLiveAccount(record.accountId, month) == nullptr)
+    return Refused(StrFormat(kTextNoAccountMonth, book_.Accounts()->AccountName(record.accountId),
                              MonthLabel(month)));
-  SetConfirmedBalance(AccountContextOf(book), record.accountId, month, record.amount, 1);
+  Finish();
+  SetConfirmedBalance(AccountContextOf(book_), record.accountId, month, record.amount, 1);
   return Written();
-}
-
-}  // namespace
-
-CWriteOutcome WriteRecordIntoBook(CBookData& book, const CImportRecord& record) {
-  switch (record.kind) {
-    case kImportKindNoTransfer: return Written();
-    case kImportKindContractPayment: return WriteContractPayment(book, record);
-    case kImportKindEntry: return WriteEntry(book, record);
-    case kImportKindInterest: return WriteInterest(book, record);
-    case kImportKindBalance: return WriteBalance(book, record);
-    default: return Refused(kTextNoKind);
-  }
 }

@@ -3,12 +3,18 @@
 // the accounting operations only: a contract payment confirmed (and moved
 // into the booking month when it is paid in another month than due), a new
 // single entry, interest and fees of the account, a confirmed balance.
-// Every change recomputes the accounts it touched.
+// The accounts a change touched are recomputed: at once where the change
+// itself needs it, else together before a balance is confirmed and at the
+// end (Finish), so that a thousand new entries do not each walk their
+// account through every later month.
 //
 // Nothing is stored here: the transfer stores the book and the UserImport
 // rows together. User-interface thread only.
 
 #include <string>
+#include <vector>
+
+#include "accounting/AccountComputation.h"
 
 class CBookData;
 class CImportRecord;
@@ -30,7 +36,25 @@ struct CWriteOutcome {
   std::string reason;  // German, when not written
 };
 
-// Writes the record into the book according to its kind (kind 1 writes
-// nothing and counts as written). The record itself is not changed.
-// REQUIRES: the book data has its collections and database.
-CWriteOutcome WriteRecordIntoBook(CBookData& book, const CImportRecord& record);
+class CBookWriter {
+ public:
+  // REQUIRES: the book data has its collections and database and outlives
+  // the writer.
+  explicit CBookWriter(CBookData& book) : book_(book) {}
+
+  // Writes the record into the book according to its kind (kind 1 writes
+  // nothing and counts as written). The record itself is not changed.
+  CWriteOutcome Write(const CImportRecord& record);
+  // Recomputes the accounts still waiting for it.
+  void Finish();
+
+ private:
+  CWriteOutcome WriteContractPayment(const CImportRecord& record);
+  CWriteOutcome WriteEntry(const CImportRecord& record);
+  CWriteOutcome WriteInterest(const CImportRecord& record);
+  CWriteOutcome WriteBalance(const CImportRecord& record);
+  bool IsLoaded(int monthId) const;
+
+  CBookData& book_;
+  std::vector<CAccountMonth> pending_;
+};
