@@ -123,4 +123,24 @@ TEST_F(MappingUserImportTest, RowsStoredForApostrophesAndLongTextsAreFoundAgain)
   EXPECT_EQ(reloaded.UserImports().FindForRecord(sameStart), nullptr);
 }
 
+// Storing writes the new, changed and deleted rows only.
+TEST_F(MappingUserImportTest, StoringWritesOnlyWhatChanged) {
+  CUserImportData& kept = Packet().UserImports().NewForRecord(AddRecord(Day(2, 4), -20.0, "REWE"));
+  CUserImportData& changed = Packet().UserImports().NewForRecord(AddRecord(Day(3, 4), -30.0, "ALDI"));
+  CUserImportData& deleted = Packet().UserImports().NewForRecord(AddRecord(Day(4, 4), -40.0, "LIDL"));
+  Packet().Store();
+  Database().Execute("update UserImport set sUebernahmeText = 'von aussen';");
+  changed.sUebernahmeText = "Lebensmittel";
+  deleted.MarkDeleted();
+  Packet().Store();
+  const auto text = [&](int id) {
+    return Database().Query(StrFormat("select sUebernahmeText from UserImport where UserImportId = %d;", id))
+        .Text("sUebernahmeText");
+  };
+  EXPECT_EQ(text(kept.UserImportId), "von aussen");
+  EXPECT_EQ(text(changed.UserImportId), "Lebensmittel");
+  EXPECT_EQ(CountRows("select count(*) as n from UserImport;"), 2);
+  EXPECT_EQ(Packet().UserImports().Count(), 2);
+}
+
 }  // namespace
