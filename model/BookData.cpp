@@ -168,7 +168,12 @@ void CBookData::LoadBookCollections() {
   const int bookId = currentBookId_;
   ReplaceLoaded(categories_, [&](CKategorieList& list) { list.LoadBook(database, bookId); });
   ReplaceLoaded(units_, [&](CEinheitList& list) { list.LoadBook(database, bookId); });
-  ReplaceLoaded(reports_, [&](CReportList& list) { list.LoadBook(database, bookId); });
+  // The two built-in rules are always there while a book is loaded, even
+  // when the user deleted or switched one off.
+  ReplaceLoaded(reports_, [&](CReportList& list) {
+    list.LoadBook(database, bookId);
+    list.EnsureBuiltInRules();
+  });
   ReplaceLoaded(months_, [&](CMonatList& list) { list.Load(database, bookId, book_); });
 }
 

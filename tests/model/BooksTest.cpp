@@ -306,3 +306,11 @@ TEST_F(BooksTest, SavingTheCurrentBookStoresTheClosingSumsOfItsMonths) {
   EXPECT_DOUBLE_EQ(month.Double("Vermoegen"), 9001.0);
   EXPECT_DOUBLE_EQ(month.Double("Zuwachs"), 100.0);  // the next month's assets less its own
 }
+
+TEST_F(BooksTest, StartUpMakesTheBuiltInRulesOfABookWithoutRules) {
+  Seed({{.buchId = 1, .isCurrent = 1, .firstExist = 90, .lastExist = 91, .firstLoad = 90, .lastLoad = 91}});
+  auto bookData = Start(1);
+  ASSERT_EQ(bookData->Reports()->Count(), 2);
+  EXPECT_NE(bookData->Reports()->FindId(1), nullptr);
+  EXPECT_NE(bookData->Reports()->FindId(2), nullptr);
+}
