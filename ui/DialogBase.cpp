@@ -132,6 +132,8 @@ QPushButton* CDialogBase::CreateHelpButton() {
 
 void CDialogBase::ShowHelpPage() { CHelpViewer::Show(ProcessHelp().PageOfScreen(dialogId_), this); }
 
+int CDialogBase::ReloadScreen() { return BookData().ReloadPart(dialogId_); }
+
 void CDialogBase::ShowControlHelp(int controlId) {
   const CControlDescriptor* entry = FindControl(table_, controlId);
   QWidget* widget = Control(controlId);

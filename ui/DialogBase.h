@@ -97,6 +97,9 @@ class CDialogBase : public QDialog {
   // screen to place; it opens the screen's help page.
   QPushButton* CreateHelpButton();
   void ShowHelpPage();
+  // "Nachladen": asks STRING 103 and reloads what this screen shows
+  // (CBookData::ReloadPart). Returns 0 when the user cancelled.
+  int ReloadScreen();
   // The pop-up help of a control with a help topic; nothing for others.
   void ShowControlHelp(int controlId);
 
