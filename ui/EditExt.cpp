@@ -16,6 +16,9 @@ class CFieldValidator final : public QValidator {
   explicit CFieldValidator(const CEditExt& field) : field_(field) {}
 
   State validate(QString& text, int&) const override {
+    // Deleting is always allowed, also from a text the program put in that
+    // the filter would not take (a name longer than the field's limit).
+    if (text.size() < field_.text().size()) return Acceptable;
     return AcceptsFieldText(field_.Type(), field_.Limit(), text.toStdString()) ? Acceptable : Invalid;
   }
 

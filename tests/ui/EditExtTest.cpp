@@ -72,6 +72,9 @@ TEST(EditExtTest, BackspaceAlwaysWorksAndTypingSignalsTheRules) {
   QTest::keyClick(&field, Qt::Key_Backspace);
   EXPECT_EQ(field.text(), "ab");
   EXPECT_EQ(typed, 4);  // three letters and the Backspace; the refused "d" changed nothing
+  field.setText("Zu langer Name");
+  QTest::keyClick(&field, Qt::Key_Backspace);
+  EXPECT_EQ(field.text(), "Zu langer Nam");
 }
 
 TEST(EditExtTest, KeyDTogglesTheDateInformation) {
