@@ -61,11 +61,12 @@ class CMainWindow : public CDialogBase {
   void OpenMonitoringScreen();
   // "Programm beenden": stores the book and the settings, then closes.
   void EndProgram();
+  // Escape and other cancels: they never close the main window.
+  void reject() override;
 
  protected:
   void InitDialog() override;
   void closeEvent(QCloseEvent* event) override;
-  void reject() override;
 
  private:
   void CreateButtons();

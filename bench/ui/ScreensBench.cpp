@@ -55,7 +55,7 @@ void BM_OpenBookScreen(benchmark::State& state) {
     CBookScreen screen;
     screen.show();
     QApplication::processEvents();
-    screen.done(QDialog::Accepted);
+    screen.accept();
   }
 }
 BENCHMARK(BM_OpenBookScreen)->Unit(benchmark::kMillisecond)->Iterations(10);

@@ -70,11 +70,12 @@ class CBookScreen : public CDialogBase {
   void SaveAndClose();
   // A click on the check box of a row.
   void CheckRow(int row, bool checked);
+  // Escape and the close box: leaves without storing the book list.
+  void reject() override;
 
  protected:
   void InitDialog() override;
   void closeEvent(QCloseEvent* event) override;
-  void reject() override;
 
  private:
   void CreateList();

@@ -10,8 +10,6 @@ namespace {
 
 class DatabaseScreenTest : public ::testing::Test {
  protected:
-  DatabaseScreenTest() { TestApplication(); }
-
   void Open() {
     screen_ = std::make_unique<CDatabaseScreen>(CProgramDirectory(folder_.Path().string()));
     screen_->show();
@@ -39,7 +37,7 @@ TEST_F(DatabaseScreenTest, SavingWritesExactlyTheTwoKeysAndKeepsTheRest) {
   EXPECT_EQ(screen_->ControlText(CDatabaseScreen::kDirectoryId), "/daten/");
   ASSERT_TRUE(screen_->Save());
   EXPECT_EQ(folder_.Read("Pellwick.ini"),
-            "; eigene Notiz\n[anderes]\nwert=1\n[database]\ndatabase_name=buch.db\ndatabase_path=/daten/\n");
+            "; eigene Notiz\n[anderes]\nwert=1\n\n[database]\ndatabase_name=buch.db\ndatabase_path=/daten/\n");
 }
 
 TEST_F(DatabaseScreenTest, ZurueckWritesNothing) {

@@ -24,7 +24,6 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 }
 
 TEST(FirstStartTest, EmptyFolderGetsTheFirstBookAndTheMainWindowAndEndsStored) {
-  TestApplication();
   CTemporaryDirectory folder;
   CFixedClock clock(March15());
   CScopedClock installedClock(clock);

@@ -1,13 +1,13 @@
 #pragma once
 
-// What the screen tests share: one Qt application for the test program, a
-// book in a temporary folder as of 15 March 2009 with the preselection
-// taken as preset, and acting on the modal screen a button opens.
+// What the screen tests share: a book in a temporary folder as of 15 March
+// 2009 with the preselection taken as preset, and acting on the modal
+// screen a button opens. The one Qt application of the test program is made
+// by UiTestEnvironment.cpp.
 
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,16 +18,6 @@
 #include "model/Preselection.h"
 #include "support/ScriptedMessages.h"
 #include "support/TemporaryDirectory.h"
-#include "ui/PellwickApplication.h"
-
-// The application every screen test needs; made on first use.
-inline QApplication& TestApplication() {
-  static int argc = 1;
-  static char name[] = "pellwick-test";
-  static char* argv[] = {name, nullptr};
-  static CPellwickApplication application(argc, argv);
-  return application;
-}
 
 // Takes the items as the test sets them.
 class CFixedPreselection final : public IPreselectionChoice {
@@ -56,7 +46,6 @@ inline CDate March15() { return CDate::FromYmd(2009, 3, 15); }
 class CScreenBook {
  public:
   explicit CScreenBook(bool makeBook = true) {
-    TestApplication();
     bookData_ = std::make_unique<CBookData>(folder_.Path().string());
     bookData_->StartUp();
     if (makeBook) {
@@ -93,14 +82,4 @@ inline void OnNextModal(std::function<void(QWidget&)> action) {
     (*pending)(*modal);
   });
   timer->start();
-}
-
-// Writes the widget as it is drawn into <build>/screenshots/name.png.
-inline bool SaveScreenshot(QWidget& widget, const std::string& name) {
-  const std::filesystem::path folder = std::filesystem::path(PELLWICK_SCREENSHOT_DIR);
-  std::filesystem::create_directories(folder);
-  widget.show();
-  QApplication::processEvents();
-  const bool saved = widget.grab().save(QString::fromStdString((folder / (name + ".png")).string()));
-  return saved;
 }
