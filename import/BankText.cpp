@@ -72,9 +72,11 @@ bool IsStrictNumber(std::string_view text) {
   int minus = 0;
   int commas = 0;
   int digitsInGroup = 0;
+  bool anyDigit = text.empty();  // the empty text passes, as in the loose test
   for (auto it = text.rbegin(); it != text.rend(); ++it) {
     const char c = *it;
     if (IsDigit(c)) {
+      anyDigit = true;
       ++digitsInGroup;
     } else if (c == '-') {
       if (++minus > 1) return false;
@@ -88,7 +90,9 @@ bool IsStrictNumber(std::string_view text) {
       return false;
     }
   }
-  return true;
+  // A lone "-" or "," is a sign or a filler, not a number: a "+"/"-" sign
+  // column must stay recognisable.
+  return anyDigit;
 }
 
 std::optional<double> ParseGermanAmount(std::string_view text) {

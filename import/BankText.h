@@ -17,7 +17,8 @@ bool IsLooseNumber(std::string_view text);
 
 // Strict number test: at most 30 characters of digits, at most one "-" and
 // at most one ","; a "." only where it groups thousands (read from the end,
-// the digits since the last "," or "." are a positive multiple of three).
+// the digits since the last "," or "." are a positive multiple of three),
+// and at least one digit unless the text is empty.
 bool IsStrictNumber(std::string_view text);
 
 // The value of a German number: 1.234,56 is 1234.56; every "." groups

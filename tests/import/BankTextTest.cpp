@@ -18,6 +18,7 @@ TEST(BankText, NumberTestsTellLooseFromStrictForms) {
       {"1.234,56", true, true},   {"1234.56", true, false}, {"-12,5", true, true},  {"12,50-", true, true},
       {"1-2", true, true},        {"--1", false, false},    {"1,2,3", true, false}, {"12 EUR", false, false},
       {"1.23,4", true, false},    {"", true, true},         {"+5", false, false},
+      {"-", true, false},         {",", true, false},
       {"1234567890123456789012345678901", false, false},
   };
   for (const CCase& c : cases) {

@@ -136,6 +136,18 @@ TEST_F(RecognitionLayoutTest, AmountWithSignColumnAndClosingBalance) {
 
 // Without header names nothing is named: the sign column cannot be found,
 // and of the two balance lines the later one wins the tie.
+// The same statement with "+"/"-" in the sign column: a lone "-" is a sign,
+// not a number, so the column is still found.
+TEST_F(RecognitionLayoutTest, AmountWithPlusMinusSignColumn) {
+  ASSERT_EQ(Recognise("erkennung_plus_minus.csv"), 1);
+
+  EXPECT_EQ(result_.amountLayout, 2);
+  EXPECT_EQ(format_.SpaltenNrBetragHaben, 6);
+  EXPECT_EQ(format_.SpaltenNrBetragSoll, 7);
+  EXPECT_EQ(format_.VorzeichenBetrag, 1);
+  EXPECT_EQ(format_.VorzeichenBetragFormat, "[+][-]");
+}
+
 TEST_F(RecognitionLayoutTest, WithoutHeaderNamesTheCellsAloneDecide) {
   const CFormatXML noNames("");
   ASSERT_EQ(Recognise("erkennung_vorzeichen.csv", noNames), 1);
