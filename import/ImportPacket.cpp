@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "import/FormatXML.h"
 #include "model/DebugLog.h"
 #include "storage/Database.h"
 #include "storage/Transaction.h"
@@ -28,9 +29,8 @@ CImportPacket::CImportPacket(CDatabase& database, CDebugLog& log) : database_(da
   records_ = std::make_unique<CTmpFileImport>();
   log_.Write("new CUserImport");
   userImports_ = std::make_unique<CUserImport>();
-  // The header-name reader is the format recognition's; it is set into
-  // this slot.
   log_.Write("new CFormatXML");
+  formatXml_ = std::make_unique<CFormatXML>();
   log_.Write("m_pViewPreview = NULL");
   log_.Write("return");
   CurrentSlot() = this;

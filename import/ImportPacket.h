@@ -44,7 +44,7 @@ class CImportPacket {
 
   // Loads the formats, rules and UserImport rows, creates the format
   // "Standard" when there is no format, and reads "format.xml" from
-  // `formatXmlFolder` when a header-name reader is set. A database error
+  // `formatXmlFolder` (the installed copy when it has none). A database error
   // propagates (CDatabaseError) and leaves the collections as they were.
   void Load(const std::string& formatXmlFolder = ".");
   // Writes the formats, then the rules, then the UserImport rows in one
@@ -58,9 +58,9 @@ class CImportPacket {
   CImportRegel& Rules() { return *rules_; }
   CTmpFileImport& Records() { return *records_; }
   CUserImport& UserImports() { return *userImports_; }
-  // The header names; null until a reader is set.
+  // The header names of "format.xml" (a CFormatXML unless replaced).
   IFormatXML* FormatXML() { return formatXml_.get(); }
-  // The packet owns the reader from now on.
+  // Replaces the header-name reader; the packet owns it from now on.
   void SetFormatXML(std::unique_ptr<IFormatXML> reader) { formatXml_ = std::move(reader); }
 
  private:

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "import/FormatAnalysisAutoFormat.h"
+#include "import/FormatXML.h"
 #include "model/DebugLog.h"
 #include "storage/DatabaseError.h"
 #include "storage/Schema.h"
@@ -74,6 +77,17 @@ TEST_F(ImportPacketTest, LoadReadsTheHeaderNamesWithTheReaderSet) {
   packet.SetFormatXML(std::make_unique<CRecordingFormatXML>(loaded));
   packet.Load(dir_.Path().string());
   EXPECT_EQ(loaded, dir_.File("format.xml"));
+}
+
+TEST_F(ImportPacketTest, ANewPacketReadsTheHeaderNamesOfTheProgramFolder) {
+  std::ofstream(dir_.File("format.xml"))
+      << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+         "<format><header_datum bezeichnung=\"Buchungstag\"/></format>\n";
+  CImportPacket packet(*database_, log_);
+  packet.Load(dir_.Path().string());
+  const CFormatXML* names = HeaderNamesOf(packet);
+  ASSERT_NE(names, nullptr);
+  EXPECT_EQ(names->Match(1, "Buchungstag"), 10);
 }
 
 TEST_F(ImportPacketTest, FormatsRulesAndUserImportRowsSurviveStoreAndLoad) {
