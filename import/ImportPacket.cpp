@@ -51,11 +51,19 @@ void CImportPacket::Load(const std::string& formatXmlFolder) {
   *formats_ = std::move(formats);
   *rules_ = std::move(rules);
   *userImports_ = std::move(userImports);
+  ReserveReferencedIds();
   log_.Write("Daten aus Datenbank erfolgreich geladen");
   if (formats_->IsEmpty()) formats_->NewDefault();
   log_.Write("format.xml wird geladen");
   if (formatXml_) formatXml_->Load((std::filesystem::path(formatXmlFolder) / kFormatXmlFileName).string());
   log_.Write("format.xml erfolgreich geladen");
+}
+
+// A rule or format deleted earlier may still be named by UserImport rows or
+// rules; a new one must not take over its id and with it those references.
+void CImportPacket::ReserveReferencedIds() {
+  for (const CUserImportData& row : *userImports_) rules_->NoteId(row.RegelId);
+  for (const CImportRegelData& rule : *rules_) formats_->NoteId(rule.ImportFormatId);
 }
 
 void CImportPacket::Store() {

@@ -64,6 +64,8 @@ class CImportPacket {
   void SetFormatXML(std::unique_ptr<IFormatXML> reader) { formatXml_ = std::move(reader); }
 
  private:
+  void ReserveReferencedIds();
+
   CDatabase& database_;
   CDebugLog& log_;
   std::unique_ptr<CImportFiles> files_;

@@ -139,6 +139,18 @@ TEST_F(ImportPacketTest, FormatsRulesAndUserImportRowsSurviveStoreAndLoad) {
   EXPECT_EQ(LoadedPacket()->Formats().ListNames(false), (std::vector<std::string>{"Girokonto Müller's", ""}));
 }
 
+TEST_F(ImportPacketTest, NewRulesAndFormatsNeverTakeAnIdThatStoredRowsStillName) {
+  {
+    std::unique_ptr<CImportPacket> packet = LoadedPacket();
+    packet->UserImports().New().RegelId = 7;  // its rule was deleted long ago
+    packet->Rules().New().ImportFormatId = 5;  // so was this format
+    packet->Store();
+  }
+  std::unique_ptr<CImportPacket> packet = LoadedPacket();
+  EXPECT_EQ(packet->Rules().New().ImportRegelId, 8);
+  EXPECT_EQ(packet->Formats().New().ImportFormatId, 6);
+}
+
 TEST_F(ImportPacketTest, AFailedStoreWritesNothingAndKeepsMemory) {
   {
     std::unique_ptr<CImportPacket> packet = LoadedPacket();
