@@ -85,30 +85,30 @@ void CMainWindow::CreateButtons() {
 
 void CMainWindow::CreatePeriodControls() {
   auto* period = new QGroupBox("Zeitraum", this);
-  period->setGeometry(196, 8, 330, 84);
+  period->setGeometry(196, 8, 360, 84);
   auto* current = new QCheckBox("aktueller Monat", this);
   current->setGeometry(206, 28, 140, 22);
   RegisterControl(kCurrentMonthId, current);
   auto* fromLabel = new QLabel("von", this);
   fromLabel->setGeometry(206, 58, 28, 24);
   auto* from = new QComboBox(this);
-  from->setGeometry(234, 58, 126, 24);
+  from->setGeometry(234, 58, 140, 24);
   RegisterControl(kFromId, from);
   auto* toLabel = new QLabel("bis", this);
-  toLabel->setGeometry(370, 58, 24, 24);
+  toLabel->setGeometry(382, 58, 24, 24);
   auto* to = new QComboBox(this);
-  to->setGeometry(394, 58, 126, 24);
+  to->setGeometry(406, 58, 140, 24);
   RegisterControl(kToId, to);
 
   auto* grouping = new QGroupBox("gruppiert nach", this);
-  grouping->setGeometry(536, 8, 232, 84);
+  grouping->setGeometry(564, 8, 204, 84);
   auto* group = new QButtonGroup(this);
   const std::pair<int, const char*> radios[] = {
       {kNoGroupingId, "keine Gruppierung"}, {kByMonthId, "Monaten"}, {kByKindId, "Überwachungsstyp"}};
   int top = 24;
   for (const auto& [id, text] : radios) {
     auto* radio = new QRadioButton(QString::fromUtf8(text), this);
-    radio->setGeometry(546, top, 200, 20);
+    radio->setGeometry(574, top, 190, 20);
     group->addButton(radio);
     RegisterControl(id, radio);
     top += 22;

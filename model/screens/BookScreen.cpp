@@ -64,7 +64,7 @@ void CBookScreen::CreateList() {
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setHeaderLabels({"Bezeichnung", "Erstellungsdatum", "angelegt von", "bis", "letzte Änderung"});
   int column = 0;
-  for (int width : {100, 95, 90, 90, 90}) list_->header()->resizeSection(column++, width);
+  for (int width : {90, 100, 115, 100, 100}) list_->header()->resizeSection(column++, width);
   RegisterControl(kListId, list_);
 }
 

@@ -48,7 +48,7 @@ CMonthArchive::CMonthArchive(QWidget* parent) : CDialogBase(kMonthArchiveId, par
   list_->setRootIsDecorated(false);
   list_->setHeaderLabels({"", "Monat", "Status", "Anz. Bestand.", "regel. Vorg.", "einm. Vorg."});
   int column = 0;
-  for (int width : {20, 100, 80, 80, 80, 80}) list_->header()->resizeSection(column++, width);
+  for (int width : {28, 130, 80, 90, 80, 80}) list_->header()->resizeSection(column++, width);
   RegisterControl(kListId, list_);
   auto* ok = new QPushButton("OK", this);
   ok->setGeometry(10, 378, 100, 30);
