@@ -4,6 +4,7 @@
 #include <iostream>
 #include <memory>
 
+#include "model/Messages.h"
 #include "model/Preselection.h"
 #include "ui/AppOptions.h"
 #include "ui/MainWindow.h"
@@ -17,6 +18,17 @@ namespace {
 class CPresetPreselection final : public IPreselectionChoice {
  public:
   bool Choose(std::vector<CPreselectionItem>&) override { return true; }
+};
+
+// Nobody answers messages either: each goes to standard error and gets the
+// answer every question treats as "do not go on", so an unattended start
+// never waits and never deletes anything.
+class CUnattendedMessages final : public IMessageSink {
+ public:
+  int Show(MessageKind, const std::string& text, MessageButtons) override {
+    std::cerr << text << '\n';
+    return kAnswerOther;
+  }
 };
 
 std::vector<std::string> Arguments(const QStringList& all) {
@@ -35,8 +47,10 @@ int main(int argc, char** argv) {
     std::cerr << read.message << '\n';
     return 2;
   }
+  const bool unattended = read.options.quitWhenShown;
   CPresetPreselection preset;
-  IPreselectionChoice* preselection = read.options.quitWhenShown ? &preset : nullptr;
-  CPellwickApp app(read.options);
+  CUnattendedMessages messages;
+  IPreselectionChoice* preselection = unattended ? &preset : nullptr;
+  CPellwickApp app(read.options, unattended ? &messages : nullptr);
   return app.Run([preselection] { return std::make_unique<CMainWindow>(preselection); });
 }
