@@ -61,7 +61,8 @@ class CBookScreen : public CDialogBase {
   int Edit();
   int New();
   // "Eintragen": 1 when the book was applied and saved, 0 when the screen
-  // stays in editing.
+  // stays in editing (also for a new book's first "Eintragen", which offers
+  // the preselection).
   int Apply();
   void Cancel();
   int Delete();

@@ -207,8 +207,13 @@ int CBookScreen::MonthArchive() {
   return 1;
 }
 
+// A new book's first "Eintragen" only offers the preselection, so it is
+// given once more here. When the edit cannot be applied (a month deletion
+// declined, a failed write) the screen stays open in editing: closing would
+// drop what the user typed and store a book list the months do not match.
 void CBookScreen::SaveAndClose() {
-  if (mode_ != Mode::Viewing && !Apply()) Apply();
+  if (mode_ == Mode::Creating && preselectionPending_) Apply();
+  if (mode_ != Mode::Viewing && !Apply()) return;
   CBookData& bookData = BookData();
   if (bookData.Database() && !RunGuarded([&] { books_->Store(*bookData.Database()); })) return;
   CloseAndReload();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QSpinBox>
 #include <QTreeWidget>
 
@@ -88,6 +89,22 @@ TEST_F(BookScreenTest, EditRenamesTheBookAndEmptyNameDisablesEintragen) {
   screen_->SaveAndClose();
   EXPECT_EQ(book_.Book().Book().Bezeichnung, "Haushalt");
   EXPECT_EQ(StoredRows("Haushaltsbuch", 1, "Haushalt"), 1);
+}
+
+TEST_F(BookScreenTest, DeclinedMonthDeletionKeepsTheScreenEditingOnSaveAndClose) {
+  screen_->SelectRow(0);
+  ASSERT_EQ(screen_->Edit(), 1);
+  screen_->ControlAs<CEditExt>(CBookScreen::kNameId)->setText("Haushalt");
+  auto* first = screen_->ControlAs<QComboBox>(CBookScreen::kFirstMonthId);
+  first->setCurrentIndex(first->currentIndex() + 1);  // October 2008: September would go
+  book_.Messages().Answer(kAnswerNo);
+  screen_->SaveAndClose();
+  EXPECT_EQ(book_.Messages().Texts().size(), 1u) << "asked once, not again on the way out";
+  EXPECT_TRUE(screen_->isVisible());
+  EXPECT_EQ(screen_->CurrentMode(), CBookScreen::Mode::Editing);
+  EXPECT_EQ(screen_->ControlText(CBookScreen::kNameId), "Haushalt");
+  EXPECT_EQ(StoredRows("Haushaltsbuch", 1, "Buch1"), 1) << "nothing stored";
+  EXPECT_EQ(book_.Book().Book().FirstExistMonatId, MonthId(2008, 9));
 }
 
 TEST_F(BookScreenTest, CancelledNewBookLeavesTheListAndDeleteRemovesTheRowOnStore) {
