@@ -144,7 +144,8 @@ int CMonitoringScreen::ChosenKind() const {
 CRuleChoices CMonitoringScreen::Choices() const {
   CRuleChoices choices;
   choices.reportTyp = ChosenKind();
-  choices.contractName = NameOfChoice(ControlAs<QComboBox>(kContractId));
+  // The contract text names the choice as shown, "Alle Verträge" included.
+  choices.contractName = ControlAs<QComboBox>(kContractId)->currentText().toStdString();
   choices.flagVorNach = std::max(0, SelectedIndex(kDueDirectionId));
   choices.anzTage = static_cast<int>(Number(kDueCountId));
   choices.flagTageWochen = std::max(0, SelectedIndex(kDueUnitId));

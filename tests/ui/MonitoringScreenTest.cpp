@@ -49,6 +49,16 @@ TEST_F(MonitoringScreenTest, NewAccountRuleGetsItsTextAndIsStoredOnClosing) {
   EXPECT_EQ(StoredRules(), before + 1);
 }
 
+TEST_F(MonitoringScreenTest, NewContractRuleNamesTheContractAsChosen) {
+  ASSERT_EQ(screen_.NewRule(), 1);
+  EXPECT_EQ(screen_.ControlText(CMonitoringScreen::kTextId), "Fälligkeit von Alle Verträge ist in 0 Tagen");
+  auto* contract = screen_.ControlAs<QComboBox>(CMonitoringScreen::kContractId);
+  contract->setCurrentIndex(contract->findText("Miete"));
+  EXPECT_EQ(screen_.ControlText(CMonitoringScreen::kTextId), "Fälligkeit von Miete ist in 0 Tagen");
+  book_.Messages().Answer(kAnswerNo);
+  EXPECT_TRUE(screen_.SaveAndClose());
+}
+
 TEST_F(MonitoringScreenTest, CancelToString119KeepsTheScreenAndStoresNothing) {
   const int before = StoredRules();
   ASSERT_EQ(screen_.NewRule(), 1);
