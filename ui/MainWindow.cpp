@@ -170,8 +170,8 @@ void CMainWindow::RunStartUpDuties() {
     ShowSettings(DefaultMainWindowSettings(TodayMonthId()));
     return;
   }
+  // The built-in monitoring rules came with loading the book.
   RunGuarded([] { BookData().CurrentMonthAtStart(); });
-  BookData().Reports()->EnsureBuiltInRules();
   RelinkContractEntries();
   LoadSettings();
   RebuildMonitoring();

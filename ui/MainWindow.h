@@ -5,9 +5,9 @@
 // period, optionally grouped by month or by kind of rule.
 //
 // When it is shown it does the program's start-up duties: the first book of
-// a new database (with the preselection), the current month, the built-in
-// monitoring rules, relinking the contract entries, the saved settings and
-// the first monitoring list. "Programm beenden" and the close box store the
+// a new database (with the preselection), the current month, relinking the
+// contract entries, the saved settings and the first monitoring list (the
+// built-in monitoring rules come with loading the book). "Programm beenden" and the close box store the
 // current book and the settings and end the program; Escape never closes it.
 // UI thread only.
 
