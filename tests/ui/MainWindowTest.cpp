@@ -93,4 +93,13 @@ TEST_F(MainWindowTest, ProgrammBeendenStoresTheSettingsAndTheBook) {
   EXPECT_EQ(stored.lastMonthId, MonthId(2008, 12));
 }
 
+TEST_F(MainWindowTest, AFailingStoreIsShownAndTheWindowStaysOpen) {
+  book_.Book().Database()->Execute("drop table [Haushaltsbuch];");
+  window_.ControlAs<QPushButton>(CMainWindow::kQuitId)->click();
+  ASSERT_EQ(book_.Messages().Texts().size(), 1u);
+  EXPECT_NE(book_.Messages().Texts().front().find("Haushaltsbuch"), std::string::npos) << book_.Messages().Texts().front();
+  EXPECT_FALSE(window_.IsClosed()) << "closing now would lose what the store could not write";
+  EXPECT_TRUE(window_.isVisible());
+}
+
 }  // namespace
