@@ -194,4 +194,15 @@ int CFormatXML::Match(int key, std::string_view text) const {
   return 0;
 }
 
-std::filesystem::path InstalledFormatXML() { return PELLWICK_INSTALLED_FORMAT_XML; }
+// The program may be installed under another prefix than the one it was
+// built for: next to the running program comes first.
+std::filesystem::path InstalledFormatXML() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) {
+    const std::filesystem::path besideProgram =
+        program.parent_path().parent_path() / "share" / "pellwick" / kFormatXmlFileName;
+    if (std::filesystem::is_regular_file(besideProgram, error)) return besideProgram;
+  }
+  return PELLWICK_INSTALLED_FORMAT_XML;
+}

@@ -46,7 +46,8 @@ struct CFormatXMLEntry {
   std::string text;  // UTF-8, at most kMaxTextLength characters
 };
 
-// The installed copy of this build.
+// The installed copy: share/pellwick/format.xml beside the running
+// program's bin folder when there is one, else where this build installs it.
 std::filesystem::path InstalledFormatXML();
 
 // Whether a and b are equal when the letters A to Z count as a to z, as the
