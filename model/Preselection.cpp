@@ -5,6 +5,7 @@
 #include "model/Clock.h"
 #include "model/MonthMath.h"
 #include "monitoring/Report.h"
+#include "monitoring/ReportTexts.h"
 
 namespace {
 
@@ -79,6 +80,14 @@ void TransferDueDateRule(CTransferTarget& target) {
   rule.FlagVorNach = kReportDueWithin;
   rule.FlagTageWochen = kReportDays;
   rule.AnzTage = kDueRuleDays;
+  // The text the monitoring screen would write for these choices.
+  CRuleChoices choices;
+  choices.reportTyp = kReportContract;
+  choices.contractName = "Alle Verträge";
+  choices.flagVorNach = rule.FlagVorNach;
+  choices.anzTage = rule.AnzTage;
+  choices.flagTageWochen = rule.FlagTageWochen;
+  rule.AuagabeText = DefaultOutputText(choices);
 }
 
 void TransferItem(CTransferTarget& target, const CPreselectionItem& item) {

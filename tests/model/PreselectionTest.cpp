@@ -135,6 +135,8 @@ TEST_F(PreselectionTest, ThePresetMakesTheMainAccountItsContractsAndTheDueDateRu
   EXPECT_EQ(std::get<0>(rules.at(kReportNoAccount)), kReportInputError);
   EXPECT_EQ(std::get<0>(rules.at(kReportNoContract)), kReportInputError);
   EXPECT_EQ(std::prev(rules.end())->second, kDueWithinSevenDays);
+  EXPECT_EQ(File()->Query("select AuagabeText from Report where ReportTyp = 1;").Text("AuagabeText"),
+            "Fälligkeit von Alle Verträge ist in 7 Tagen");
 
   // The book is loaded with them, the account unconfirmed and checked.
   const CBestandsdaten* loaded = bookData_->Accounts()->FindAccountByName("Girokonto", kSeptember2008);
