@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <string>
+
+#include "storage/Format.h"
 
 namespace {
 
@@ -106,12 +107,11 @@ std::optional<double> ParseGermanAmount(std::string_view text) {
     negative = true;
     text.remove_suffix(1);
   }
+  // Checked here, converted by the program's one number reader.
   const std::optional<std::string> number = CLocaleNumber(text);
   if (!number) return std::nullopt;
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(number->data(), number->data() + number->size(), value);
-  if (error != std::errc() || end != number->data() + number->size() || !(std::fabs(value) < kLargestAmount))
-    return std::nullopt;
+  const double value = ParseNumber(*number);
+  if (!(value < kLargestAmount)) return std::nullopt;
   return negative ? -value : value;
 }
 
