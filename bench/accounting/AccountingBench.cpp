@@ -9,7 +9,6 @@
 #include "bench/support/GeneratedBook.h"
 #include "model/ActionPlanner.h"
 #include "model/BookData.h"
-#include "model/Clock.h"
 #include "model/QuestionStore.h"
 
 namespace {
@@ -79,12 +78,3 @@ void BM_RecomputeEveryAccountOverTheWindow(benchmark::State& state) {
 BENCHMARK(BM_RecomputeEveryAccountOverTheWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  CFixedClock clock(CDate::FromYmd(2014, 1, 15));
-  CScopedClock installed(clock);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

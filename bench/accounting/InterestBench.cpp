@@ -10,7 +10,6 @@
 #include "accounting/AccountInterest.h"
 #include "bench/support/GeneratedBook.h"
 #include "model/BookData.h"
-#include "model/Clock.h"
 
 namespace {
 
@@ -84,12 +83,3 @@ void BM_RebookingInterestForTwentyAccountsOverTheWindow(benchmark::State& state)
 BENCHMARK(BM_RebookingInterestForTwentyAccountsOverTheWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  CFixedClock clock(CDate::FromYmd(2014, 1, 15));
-  CScopedClock installed(clock);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
