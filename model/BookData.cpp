@@ -168,13 +168,17 @@ void CBookData::LoadBookCollections() {
   const int bookId = currentBookId_;
   ReplaceLoaded(categories_, [&](CKategorieList& list) { list.LoadBook(database, bookId); });
   ReplaceLoaded(units_, [&](CEinheitList& list) { list.LoadBook(database, bookId); });
-  // The two built-in rules are always there while a book is loaded, even
-  // when the user deleted or switched one off.
+  LoadReports();
+  ReplaceLoaded(months_, [&](CMonatList& list) { list.Load(database, bookId, book_); });
+}
+
+// The two built-in rules are always there while a book is loaded, even
+// when the user deleted or switched one off, also after a reload.
+void CBookData::LoadReports() {
   ReplaceLoaded(reports_, [&](CReportList& list) {
-    list.LoadBook(database, bookId);
+    list.LoadBook(*database_, currentBookId_);
     list.EnsureBuiltInRules();
   });
-  ReplaceLoaded(months_, [&](CMonatList& list) { list.Load(database, bookId, book_); });
 }
 
 // Every month of the window is loaded, the others are not.
@@ -229,7 +233,7 @@ int CBookData::ReloadPart(int screenId) {
   switch (screenId) {
     case 108: ReplaceLoaded(categories_, [&](CKategorieList& list) { list.LoadBook(database, bookId); }); break;
     case 114: ReplaceLoaded(forecast_, [&](CAusblickList& list) { list.Load(database, bookId); }); break;
-    case 121: ReplaceLoaded(reports_, [&](CReportList& list) { list.LoadBook(database, bookId); }); break;
+    case 121: LoadReports(); break;
     default: ReloadWholeBook(); break;
   }
   return 1;

@@ -162,6 +162,7 @@ class CBookData {
   std::optional<CHaushaltsbuchRow> ReadBookRow(const std::function<bool(const CHaushaltsbuchRow&)>& wanted,
                                                bool lastWhenNone);
   void LoadBookCollections();
+  void LoadReports();
   void ReloadWholeBook();
   void ReloadMonthsToWindow();
   // The three month collections of one month (kAllLoadedMonths: all).

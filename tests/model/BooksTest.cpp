@@ -307,10 +307,14 @@ TEST_F(BooksTest, SavingTheCurrentBookStoresTheClosingSumsOfItsMonths) {
   EXPECT_DOUBLE_EQ(month.Double("Zuwachs"), 100.0);  // the next month's assets less its own
 }
 
-TEST_F(BooksTest, StartUpMakesTheBuiltInRulesOfABookWithoutRules) {
+TEST_F(BooksTest, StartUpAndReloadingTheRulesMakeTheBuiltInRulesOfABookWithoutRules) {
   Seed({{.buchId = 1, .isCurrent = 1, .firstExist = 90, .lastExist = 91, .firstLoad = 90, .lastLoad = 91}});
   auto bookData = Start(1);
   ASSERT_EQ(bookData->Reports()->Count(), 2);
   EXPECT_NE(bookData->Reports()->FindId(1), nullptr);
   EXPECT_NE(bookData->Reports()->FindId(2), nullptr);
+  CScriptedMessages messages;
+  messages.Answer(kAnswerOk);
+  ASSERT_EQ(bookData->ReloadPart(121), 1);
+  EXPECT_EQ(bookData->Reports()->Count(), 2);
 }
